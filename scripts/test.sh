@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: native unit tests and zarn.exe under Wine.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh"
+cd "$root/build/native"
+ctest --output-on-failure -j "$(nproc)"

@@ -1,0 +1,27 @@
+#include "app/zarn.h"
+
+bool Zarn::WriteTextFileQuietly(const std::string& path, std::initializer_list<std::string> texts, std::string& error) {
+  std::string body;
+  for (const std::string& text : texts) body += text + "\r\n";
+  const platform::Outcome outcome = system_.writeTextFile(path, body);
+  error = outcome.error;
+  return outcome.ok();
+}
+
+bool Zarn::WriteTextFile(const std::string& path, std::initializer_list<std::string> texts) {
+  std::string error;
+  if (WriteTextFileQuietly(path, texts, error)) return true;
+  Alert("Cannot write " + path + ": " + error);
+  return false;
+}
+
+void Zarn::Alert(const std::string& text) {
+  system_.messageBox(text, "ZARN Alert!", platform::MessageStyle::Exclamation, platform::MessageButtons::Ok);
+}
+
+std::string Zarn::ModPath(const std::string& tail) const { return strHalfLifeDir + cmbModList.text() + tail; }
+
+bool Zarn::FileIsPresent(const std::string& path) {
+  const std::string bareName = path.substr(path.find_last_of('\\') + 1);
+  return !bareName.empty() && system_.lookUp(path) == bareName;
+}

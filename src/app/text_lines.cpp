@@ -1,0 +1,37 @@
+#include "app/text_lines.h"
+
+std::vector<std::string> splitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    lines.emplace_back(text.substr(start, i - start));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.emplace_back(text.substr(start));
+  return lines;
+}
+
+std::vector<std::string> splitItems(std::string_view text) {
+  std::vector<std::string> items;
+  std::string item;
+  auto finish = [&] {
+    if (item.size() >= 2 && item.front() == '"' && item.back() == '"') item = item.substr(1, item.size() - 2);
+    std::erase(item, '"');
+    if (!item.empty()) items.push_back(item);
+    item.clear();
+  };
+  for (char c : text) {
+    if (c == ',' || c == '\r' || c == '\n')
+      finish();
+    else
+      item += c;
+  }
+  finish();
+  return items;
+}
+
+std::string quotedIfBlank(const std::string& path) {
+  return path.find(' ') == std::string::npos ? path : '"' + path + '"';
+}

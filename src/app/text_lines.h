@@ -1,0 +1,16 @@
+// Splitting the texts the program reads into lines and items.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Lines ended by CR LF (a lone CR or LF ends a line too); a last line without an end counts.
+std::vector<std::string> splitLines(std::string_view text);
+
+// Items separated by commas or line ends, enclosing double quotes removed; empty items
+// are dropped.
+std::vector<std::string> splitItems(std::string_view text);
+
+// A path handed to the command interpreter: quoted when it holds a blank, else as it is.
+std::string quotedIfBlank(const std::string& path);

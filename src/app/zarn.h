@@ -1,0 +1,278 @@
+// The one window `zarn`: its controls, its state and its event handlers. The handlers
+// are defined in the folder of the subsystem they belong to; the design-time values of
+// the controls and the wiring of their events stand in zarn_design.cpp.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <string>
+
+#include "forms/control.h"
+#include "forms/form.h"
+#include "platform/platform.h"
+
+using Integer = std::int16_t;  // the window's whole numbers and 0/1 flags
+using Long = std::int32_t;
+
+// A fixed list whose slots are numbered 1 to N, as the window's tables count them.
+template <typename T, int N>
+class Slots {
+ public:
+  T& operator[](int slot) { return items_.at(static_cast<std::size_t>(slot - 1)); }
+  const T& operator[](int slot) const { return items_.at(static_cast<std::size_t>(slot - 1)); }
+  static constexpr int size() { return N; }
+
+ private:
+  std::array<T, N> items_{};
+};
+
+class Zarn {
+ public:
+  explicit Zarn(platform::Platform& system);
+  Zarn(const Zarn&) = delete;
+  Zarn& operator=(const Zarn&) = delete;
+
+  forms::Form form;
+
+  // ---- Controls, front to back --------------------------------------------------------
+  forms::Frame frmControlCenter{"frmControlCenter"};
+  forms::Label lblExec{"lblExec"};
+  forms::TextBox txtExec{"txtExec"};
+  forms::Label lblMod{"lblMod"};
+  forms::ComboBox cmbModList{"cmbModList"};
+  forms::Label lblModSupport{"lblModSupport"};
+  forms::OptionButton optCommandLine{"optCommandLine"};
+  forms::OptionButton optMapFile{"optMapFile"};
+  forms::OptionButton optBotFile{"optBotFile"};
+  forms::OptionButton optServerFile{"optServerFile"};
+  forms::OptionButton optMotd{"optMotd"};
+  forms::Label lblStatus{"lblStatus"};
+  forms::CommandButton cmdStart{"cmdStart"};
+
+  forms::Frame frmInfo{"frmInfo"};
+  forms::TextBox txtFileContents{"txtFileContents"};
+  forms::CommandButton cmdEditFile{"cmdEditFile"};
+  forms::CommandButton cmdSaveFile{"cmdSaveFile"};
+
+  forms::Frame frmCommandLine{"frmCommandLine"};
+  forms::Label lblMap1{"lblMap1"};
+  forms::ComboBox cmbMapList1{"cmbMapList1"};
+  forms::Label lblMaxPlayers{"lblMaxPlayers"};
+  forms::ComboBox cmbMaxPlayers{"cmbMaxPlayers"};
+  forms::Label lblPort{"lblPort"};
+  forms::ComboBox cmbPort{"cmbPort"};
+  forms::CheckBox chkDedicated{"chkDedicated"};
+  forms::CheckBox chkConsole{"chkConsole"};
+  forms::CheckBox chkIPX{"chkIPX"};
+  forms::Label lblExtra1{"lblExtra1"};
+  forms::TextBox txtExtra1{"txtExtra1"};
+  forms::CommandButton cmdCommandOK{"cmdCommandOK"};
+
+  forms::Frame frmServerFile{"frmServerFile"};
+  forms::Label Label4{"Label4"};
+  forms::TextBox txtHostName{"txtHostName"};
+  forms::CheckBox chkFriendlyFire{"chkFriendlyFire"};
+  forms::CheckBox chkFlashlight{"chkFlashlight"};
+  forms::CheckBox chkFallDamage{"chkFallDamage"};
+  forms::CheckBox chkFootSteps{"chkFootSteps"};
+  forms::CheckBox chkDeathMsgs{"chkDeathMsgs"};
+  forms::CheckBox chkLAN{"chkLAN"};
+  forms::Label Label5{"Label5"};
+  forms::TextBox txtTeamLimit{"txtTeamLimit"};
+  forms::Label lblMapTime{"lblMapTime"};
+  forms::TextBox txtMapTime{"txtMapTime"};
+  forms::Label lblExtra2{"lblExtra2"};
+  forms::TextBox txtExtra2{"txtExtra2"};
+  forms::CommandButton cmdServerOK{"cmdServerOK"};
+
+  forms::Frame frmMapSetup{"frmMapSetup"};
+  forms::ListBox lstMapList{"lstMapList"};
+  forms::CommandButton cmdClearMapList{"cmdClearMapList"};
+  forms::CommandButton cmdAddMap{"cmdAddMap"};
+  forms::CheckBox chkClassLimit{"chkClassLimit"};
+  forms::CommandButton cmdMapOK{"cmdMapOK"};
+  forms::Frame frmClassLimit{"frmClassLimit"};
+  forms::Label lblClassAllies{"lblClassAllies"};
+  forms::ComboBox cmbClassAllies{"cmbClassAllies"};
+  forms::ComboBox cmbLimitAllies{"cmbLimitAllies"};
+  forms::Label lblClassAxis{"lblClassAxis"};
+  forms::ComboBox cmbClassAxis{"cmbClassAxis"};
+  forms::ComboBox cmbLimitAxis{"cmbLimitAxis"};
+  forms::CommandButton cmdClassLimitOK{"cmdClassLimitOK"};
+
+  forms::Frame frmSturmbotSetup{"frmSturmbotSetup"};
+  forms::Label lblSturmbotReaction{"lblSturmbotReaction"};
+  forms::TextBox txtSturmbotMinReaction{"txtSturmbotMinReaction"};
+  forms::Label Label1{"Label1"};
+  forms::TextBox txtSturmbotMaxReaction{"txtSturmbotMaxReaction"};
+  forms::Label lblSturmbotNumber{"lblSturmbotNumber"};
+  forms::TextBox txtSturmbotMinBots{"txtSturmbotMinBots"};
+  forms::Label Label2{"Label2"};
+  forms::TextBox txtSturmbotMaxBots{"txtSturmbotMaxBots"};
+  forms::Label lblMxBt{"lblMxBt"};
+  forms::Label lblSturmbotBlood{"lblSturmbotBlood"};
+  forms::ComboBox cmbSturmbotBlood{"cmbSturmbotBlood"};
+  forms::Label lblSturmbotPasswd{"lblSturmbotPasswd"};
+  forms::TextBox txtSturmbotPasswd{"txtSturmbotPasswd"};
+  forms::CheckBox chkSturmbotFF{"chkSturmbotFF"};
+  forms::CheckBox chkSturmbotRank{"chkSturmbotRank"};
+  forms::CheckBox chkSturmbotFSquad{"chkSturmbotFSquad"};
+  forms::Shape Shape1{"Shape1"};
+  forms::CheckBox chkSturmbotKnife{"chkSturmbotKnife"};
+  forms::CheckBox chkSturmbotPistol{"chkSturmbotPistol"};
+  forms::CheckBox chkSturmbotGrenade{"chkSturmbotGrenade"};
+  forms::CheckBox chkSturmbotFillserver{"chkSturmbotFillserver"};
+  forms::Label lblExtra3{"lblExtra3"};
+  forms::TextBox txtExtra3{"txtExtra3"};
+  forms::CommandButton cmdSturmbotOK{"cmdSturmbotOK"};
+  forms::Frame frmSturmbotCustom{"frmSturmbotCustom"};
+  forms::Label lblSturmbotMap{"lblSturmbotMap"};
+  forms::ComboBox cmbSturmbotMapList{"cmbSturmbotMapList"};
+  forms::Label lblSturmbotMapStatus{"lblSturmbotMapStatus"};
+  forms::OptionButton optSturmbotAllies1{"optSturmbotAllies1"};
+  forms::OptionButton optSturmbotAllies2{"optSturmbotAllies2"};
+  forms::OptionButton optSturmbotAxis1{"optSturmbotAxis1"};
+  forms::Label lblSturmbotSkill{"lblSturmbotSkill"};
+  forms::ComboBox cmbSturmbotSkill{"cmbSturmbotSkill"};
+  forms::ComboBox cmbSturmbotClass{"cmbSturmbotClass"};
+  forms::Label lblSturmbotName{"lblSturmbotName"};
+  forms::TextBox txtSturmbotName{"txtSturmbotName"};
+  forms::CommandButton cmdSturmbotClear{"cmdSturmbotClear"};
+  forms::CommandButton cmdSturmbotAdd{"cmdSturmbotAdd"};
+  forms::CommandButton cmdSturmbotDel{"cmdSturmbotDel"};
+  forms::CommandButton cmdSturmbotSave{"cmdSturmbotSave"};
+
+  forms::Frame frmMarinebotSetup{"frmMarinebotSetup"};
+  forms::Label Label3{"Label3"};
+  forms::CommandButton cmdMarinebotOK{"cmdMarinebotOK"};
+  forms::Frame frmShrikebotSetup{"frmShrikebotSetup"};
+  forms::Label Label6{"Label6"};
+  forms::CommandButton cmdShrikebotOK{"cmdShrikebotOK"};
+
+  forms::PictureBox picSplash{"picSplash"};
+  forms::PictureBox picZARN{"picZARN"};
+
+  forms::MenuEntry mnuExit{"mnuExit"};
+  forms::MenuEntry mnuAbout{"mnuAbout"};
+
+  // ---- Window state ---------------------------------------------------------------------
+  std::string strVersion, strWindowsDir, strTempDir, strIniName, strIniPath;
+  std::string strListFileName, strListFile, strBatchFileName, strBatchFile, strBatchLine;
+  std::string strHalfLifeDir, strSearchedDir;
+
+  Integer blnModSelected = 0, blnCommandSaved = 0, blnServerSaved = 0, blnMapCycleSaved = 0,
+          blnMotdSaved = 0, blnBotSaved = 0;
+
+  std::string strCommandText, strServerText, strMapCycleText, strMotdText, strBotText;
+  std::string strAddBotLines, strSturmbotVersion, strBotFileName;
+
+  Slots<std::string, 99> strCycleMaps;
+  Integer intCycleMapCount = 0;
+  std::string strAlliesLimitPrefix, strAxisLimitPrefix;
+  Slots<std::string, 20> strClassAllies, strLimitAllies, strClassAxis, strLimitAxis;
+  Integer intAlliesClassCount = 0, intAxisClassCount = 0;
+  std::string strOtherCfgLines, strClassLimitLines;
+  Integer blnWeaponClasses = 0, blnCountryKnown = 0, blnAlliesBritish = 0;
+
+  Integer intFrameWidth = 0, intFrameWidthWide = 0;
+
+  // Outputs of ParseConfigLine.
+  std::string strKey, strValue, strQuoted, strRest, strLimitTeam, strLimitClass;
+  Integer blnQuoteFound = 0, blnSeparatorFound = 0;
+
+  // ---- Main window and shared state -------------------------------------------------------
+  void Form_Load();
+  void ResetPanels();
+  void ShowFilePreview(const std::string& text);
+  void UpdateStartStatus();
+  void cmdEditFile_Click();
+  void LoadSettings();
+  void SaveSettings();
+  void ParseConfigLine(const std::string& line);
+  void WaitABit();
+  void mnuAbout_Click();
+  void mnuExit_Click();
+
+  // ---- Game installation discovery --------------------------------------------------------
+  void txtExec_Change();
+  void SetGameFolder();
+  void CheckExecPath();
+  // Both return false when the listing could not be had; the status line then says why.
+  bool SearchMods();
+  bool SearchMaps();
+  void cmbModList_Click();
+
+  // ---- Command line and server start ------------------------------------------------------
+  void optCommandLine_Click();
+  void optCommandLine_MouseDown();
+  void chkConsole_Click();
+  void chkIPX_Click();
+  void chkDedicated_Click();
+  void cmbMapList1_Click();
+  void cmbMapList1_LostFocus();
+  void cmbMaxPlayers_Change();
+  void cmbMaxPlayers_Click();
+  void cmbPort_Click();
+  void cmbPort_LostFocus();
+  void txtExtra1_Change();
+  void txtExtra1_LostFocus();
+  void cmdCommandOK_Click();
+  void cmdStart_Click();
+
+  // ---- Server configuration and welcome message -------------------------------------------
+  void optServerFile_Click();
+  void chkFriendlyFire_Click();
+  void chkFootSteps_Click();
+  void chkFlashlight_Click();
+  void chkDeathMsgs_Click();
+  void chkFallDamage_Click();
+  void chkLAN_Click();
+  void txtTeamLimit_Change();
+  void txtMapTime_Change();
+  void txtExtra2_Change();
+  void txtHostName_Change();
+  void cmdServerOK_Click();
+  void optMotd_Click();
+  void cmdSaveFile_Click();
+
+  // ---- Map cycle and class limits ---------------------------------------------------------
+  void optMapFile_Click();
+  void lstMapList_Click();
+  void lstMapList_DblClick();
+  void cmdAddMap_Click();
+  void cmdClearMapList_Click();
+  void cmdMapOK_Click();
+  void LoadWeaponClassTables();
+  void LoadClassTypeTables();
+  void LoadBritishAlliesTable();
+
+ private:
+  platform::Platform& system_;
+  bool settingsFailureReported_ = false;
+
+  void DesignControls();  // zarn_design.cpp
+  void WireEvents();      // zarn_design.cpp
+  void InitDefaults();
+
+  // A file the program writes: each text followed by CR LF, replaced whole. A failure is
+  // told in a "ZARN Alert!" box naming the file; the result says whether it was written.
+  bool WriteTextFile(const std::string& path, std::initializer_list<std::string> texts);
+  bool WriteTextFileQuietly(const std::string& path, std::initializer_list<std::string> texts,
+                            std::string& error);
+  void Alert(const std::string& text);
+  void ShowStatus(const std::string& text, forms::Color colour);
+  std::string ModPath(const std::string& tail) const;  // game folder, mod folder, tail
+  // Present when a look-up of the path returns its bare name exactly, case and all.
+  bool FileIsPresent(const std::string& path);
+
+  // The hidden batch run of the searches: false, with a red status line, when the listing
+  // did not come complete within the wait limit.
+  bool RunHiddenBatch(const std::string& commandLine);
+  bool RemoveOldListing();
+  // A search's listing: the old one removed, the command run, the new one read whole.
+  std::optional<std::string> ReadListing(const std::string& commandLine);
+  bool WaitUntil(const std::function<bool()>& done);
+};

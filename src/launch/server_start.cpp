@@ -1,0 +1,3 @@
+#include "app/zarn.h"
+
+void Zarn::cmdStart_Click() {}  // STUB: not built yet

@@ -1,0 +1,70 @@
+// Everything the program asks of the operating system, and nothing more. Paths are
+// Windows paths ("C:\Sierra\Half-Life\hl.exe"); texts are UTF-8 inside the program and
+// the system's ANSI code page outside it, converted by the implementation.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "forms/control.h"
+
+namespace platform {
+
+enum class MessageStyle { Information, Question, Exclamation, Critical };
+enum class MessageButtons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
+
+// A process started without waiting; it only answers whether it has ended. Dropping it
+// leaves the process running.
+class StartedProcess {
+ public:
+  virtual ~StartedProcess() = default;
+  virtual bool hasEnded() = 0;
+};
+
+// Empty `error` means success; otherwise it says why, in the operator's words.
+struct Outcome {
+  std::string error;
+  bool ok() const { return error.empty(); }
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // The Windows folder without, and the temp folder with, a trailing backslash.
+  virtual std::string windowsDirectory() = 0;
+  virtual std::string tempDirectory() = 0;
+
+  // The bare name of `path` as it is stored on disk, or empty when it is absent.
+  virtual std::string lookUp(const std::string& path) = 0;
+
+  // The whole file as text; nothing when it cannot be read.
+  virtual std::optional<std::string> readTextFile(const std::string& path) = 0;
+  // Replaces the file whole with `text` (line ends already in it): a new file is
+  // written beside it and then put in its place, so a failure leaves the old one.
+  virtual Outcome writeTextFile(const std::string& path, const std::string& text) = 0;
+  virtual bool deleteFile(const std::string& path) = 0;
+  virtual bool createFolder(const std::string& path) = 0;
+  virtual bool removeFolder(const std::string& path) = 0;
+
+  // Runs `commandLine` through the command interpreter with its window hidden and
+  // returns at once; null when it could not be started.
+  virtual std::unique_ptr<StartedProcess> startHidden(const std::string& commandLine) = 0;
+
+  // Milliseconds from an arbitrary start, never going back; bounds every wait.
+  virtual std::int64_t monotonicMilliseconds() = 0;
+
+  virtual Answer messageBox(const std::string& text, const std::string& title, MessageStyle style,
+                            MessageButtons buttons) = 0;
+  virtual void beep() = 0;
+  virtual void setBusy(bool busy) = 0;
+  // Null when the file is not a picture that can be shown.
+  virtual std::shared_ptr<const forms::Picture> loadPicture(const std::string& path) = 0;
+  // Ends the program at once: no further handler runs.
+  [[noreturn]] virtual void endProgram() = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,254 @@
+#include "support/fake_platform.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace {
+std::string lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+  return text;
+}
+
+std::vector<std::string> components(const std::string& windowsPath) {
+  std::vector<std::string> parts;
+  std::string part;
+  for (char c : windowsPath.substr(2)) {
+    if (c == '\\') {
+      if (!part.empty()) parts.push_back(part);
+      part.clear();
+    } else {
+      part += c;
+    }
+  }
+  if (!part.empty()) parts.push_back(part);
+  return parts;
+}
+
+// Splits a command line into words; double quotes group blanks and are dropped.
+std::vector<std::string> words(const std::string& line) {
+  std::vector<std::string> result;
+  std::string word;
+  bool quoted = false, any = false;
+  for (char c : line) {
+    if (c == '"') {
+      quoted = !quoted;
+      any = true;
+    } else if (c == ' ' && !quoted) {
+      if (any) result.push_back(word);
+      word.clear();
+      any = false;
+    } else {
+      word += c;
+      any = true;
+    }
+  }
+  if (any) result.push_back(word);
+  return result;
+}
+
+bool matchesPattern(const std::string& name, const std::string& pattern) {
+  // Only "*.ext" patterns are needed.
+  if (pattern.rfind("*", 0) != 0) return lower(name) == lower(pattern);
+  const std::string tail = lower(pattern.substr(1));
+  const std::string n = lower(name);
+  return n.size() >= tail.size() && n.compare(n.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+std::string readWhole(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+}  // namespace
+
+class FakePlatform::Process : public platform::StartedProcess {
+ public:
+  Process(FakePlatform& owner, std::shared_ptr<Job> job) : owner_(owner), job_(std::move(job)) {}
+  bool hasEnded() override {
+    owner_.runDueJobs();
+    return job_->done && owner_.folderCreations_ >= job_->endsAt;
+  }
+
+ private:
+  FakePlatform& owner_;
+  std::shared_ptr<Job> job_;
+};
+
+FakePlatform::FakePlatform() {
+  std::string pattern = (fs::temp_directory_path() / "zarn-fake-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder");
+  root_ = pattern;
+  fs::create_directories(root_ / "C" / "WINDOWS");
+  fs::create_directories(root_ / "C" / "TEMP");
+}
+
+FakePlatform::~FakePlatform() {
+  std::error_code ignored;
+  fs::remove_all(root_, ignored);
+}
+
+fs::path FakePlatform::hostPath(const std::string& windowsPath) const {
+  if (windowsPath.size() < 2 || windowsPath[1] != ':') return root_ / "unreachable";
+  fs::path path = root_ / std::string(1, static_cast<char>(std::toupper(windowsPath[0])));
+  for (const std::string& part : components(windowsPath)) {
+    fs::path next = path / part;
+    std::error_code error;
+    if (!fs::exists(next, error) && fs::is_directory(path, error)) {
+      for (const auto& entry : fs::directory_iterator(path, error))
+        if (lower(entry.path().filename().string()) == lower(part)) {
+          next = entry.path();
+          break;
+        }
+    }
+    path = next;
+  }
+  return path;
+}
+
+void FakePlatform::writeFile(const std::string& windowsPath, const std::string& content) {
+  const fs::path path = hostPath(windowsPath);
+  fs::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary) << content;
+}
+
+void FakePlatform::makeFolder(const std::string& windowsPath) { fs::create_directories(hostPath(windowsPath)); }
+
+std::string FakePlatform::fileContent(const std::string& windowsPath) const {
+  const fs::path path = hostPath(windowsPath);
+  return fs::is_regular_file(path) ? readWhole(path) : std::string();
+}
+
+bool FakePlatform::exists(const std::string& windowsPath) const { return fs::exists(hostPath(windowsPath)); }
+
+void FakePlatform::refuseWritesTo(const std::string& windowsPath) { refused_.push_back(lower(windowsPath)); }
+
+std::string FakePlatform::lookUp(const std::string& path) {
+  runDueJobs();
+  if (path.empty() || path.back() == '\\') return "";
+  const fs::path host = hostPath(path);
+  return fs::exists(host) ? host.filename().string() : std::string();
+}
+
+std::optional<std::string> FakePlatform::readTextFile(const std::string& path) {
+  runDueJobs();
+  const fs::path host = hostPath(path);
+  if (!fs::is_regular_file(host)) return std::nullopt;
+  return readWhole(host);
+}
+
+platform::Outcome FakePlatform::writeTextFile(const std::string& path, const std::string& text) {
+  if (std::find(refused_.begin(), refused_.end(), lower(path)) != refused_.end()) return {"Access is denied."};
+  const fs::path host = hostPath(path);
+  if (!fs::is_directory(host.parent_path())) return {"The system cannot find the path specified."};
+  const fs::path fresh = host.string() + ".new";
+  std::ofstream(fresh, std::ios::binary) << text;
+  fs::rename(fresh, host);
+  return {};
+}
+
+bool FakePlatform::deleteFile(const std::string& path) {
+  std::error_code error;
+  return !undeletable && fs::remove(hostPath(path), error);
+}
+
+bool FakePlatform::createFolder(const std::string& path) {
+  ++folderCreations_;
+  runDueJobs();
+  std::error_code error;
+  return fs::create_directory(hostPath(path), error);
+}
+
+bool FakePlatform::removeFolder(const std::string& path) {
+  std::error_code error;
+  const fs::path host = hostPath(path);
+  return fs::is_directory(host) && fs::remove(host, error);
+}
+
+std::unique_ptr<platform::StartedProcess> FakePlatform::startHidden(const std::string& commandLine) {
+  startedCommands.push_back(commandLine);
+  const std::vector<std::string> parts = words(commandLine);
+  if (parts.empty() || commandsNeverRun) return std::make_unique<Process>(*this, std::make_shared<Job>(Job{{}, "", 0, 0, false}));
+  auto job = std::make_shared<Job>();
+  const std::optional<std::string> batch = readTextFile(parts[0]);
+  if (batch) {
+    std::istringstream lines(*batch);
+    for (std::string line; std::getline(lines, line);) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (!line.empty()) job->lines.push_back(line);
+    }
+  }
+  if (parts.size() >= 3 && parts[1] == ">") job->redirectTo = parts[2];
+  job->dueAt = folderCreations_ + 80LL * outputDelayWaits;
+  job->endsAt = job->dueAt + 80LL * endDelayWaits;
+  jobs_.push_back(job);
+  runDueJobs();
+  return std::make_unique<Process>(*this, job);
+}
+
+void FakePlatform::runDueJobs() {
+  for (const auto& job : jobs_) {
+    if (job->done || folderCreations_ < job->dueAt) continue;
+    job->done = true;
+    interpret(*job);
+  }
+}
+
+void FakePlatform::interpret(const Job& job) {
+  if (!job.redirectTo.empty()) writeFile(job.redirectTo, "");
+  for (const std::string& line : job.lines) {
+    const std::vector<std::string> parts = words(line);
+    if (parts.size() >= 5 && lower(parts[0]) == "dir" && parts[parts.size() - 2] == ">") {
+      const bool foldersOnly = std::find(parts.begin(), parts.end(), "/ad") != parts.end();
+      writeFile(parts.back(), dirListing(parts[1], foldersOnly));
+    } else {
+      programsRun.push_back(line);
+    }
+  }
+}
+
+// What "dir <argument> /b" prints: bare names in the order of the file system (here,
+// case-insensitively sorted, as NTFS gives them), each line ended by CR LF.
+std::string FakePlatform::dirListing(const std::string& argument, bool foldersOnly) const {
+  std::string folder = argument, pattern;
+  if (!foldersOnly) {
+    const std::size_t slash = argument.find_last_of('\\');
+    folder = argument.substr(0, slash);
+    pattern = argument.substr(slash + 1);
+  }
+  const fs::path host = hostPath(folder);
+  std::vector<std::string> names;
+  std::error_code error;
+  if (fs::is_directory(host))
+    for (const auto& entry : fs::directory_iterator(host, error)) {
+      const std::string name = entry.path().filename().string();
+      if (foldersOnly ? entry.is_directory() : (entry.is_regular_file() && matchesPattern(name, pattern)))
+        names.push_back(name);
+    }
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return lower(a) < lower(b); });
+  std::string listing;
+  for (const std::string& name : names) listing += name + "\r\n";
+  return listing;
+}
+
+platform::Answer FakePlatform::messageBox(const std::string& text, const std::string& title,
+                                          platform::MessageStyle style, platform::MessageButtons buttons) {
+  messages.push_back({text, title, style, buttons});
+  if (!answers.empty()) {
+    const platform::Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  return buttons == platform::MessageButtons::Ok ? platform::Answer::Ok : platform::Answer::No;
+}
+
+std::shared_ptr<const forms::Picture> FakePlatform::loadPicture(const std::string& path) {
+  const std::optional<std::string> content = readTextFile(path);
+  if (!content || content->rfind("BM", 0) != 0) return nullptr;
+  return std::make_shared<FakePicture>(path);
+}

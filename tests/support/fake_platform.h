@@ -1,0 +1,97 @@
+// The operating system as the tests see it: drive C: is a temporary folder on the host,
+// names are looked up case-insensitively and returned as stored, message boxes answer
+// from a script, and the command interpreter understands the lines the program writes
+// into its batch files, optionally only after a number of waits.
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+struct MessageShown {
+  std::string text, title;
+  platform::MessageStyle style;
+  platform::MessageButtons buttons;
+};
+
+// Thrown by endProgram so that nothing after it runs.
+struct ProgramEnded {};
+
+class FakePlatform : public platform::Platform {
+ public:
+  FakePlatform();
+  ~FakePlatform() override;
+
+  // ---- Test set-up --------------------------------------------------------------------
+  std::string windowsDir = "C:\\WINDOWS";
+  std::string tempDir = "C:\\TEMP\\";
+  std::filesystem::path hostPath(const std::string& windowsPath) const;  // as the fake resolves it
+  void writeFile(const std::string& windowsPath, const std::string& content);  // makes folders
+  void makeFolder(const std::string& windowsPath);
+  std::string fileContent(const std::string& windowsPath) const;  // empty when absent
+  bool exists(const std::string& windowsPath) const;
+  void refuseWritesTo(const std::string& windowsPath);  // writes there fail, as read-only
+  std::deque<platform::Answer> answers;                 // next message-box answers
+  int outputDelayWaits = 0;  // a started command writes its output after this many waits
+  int endDelayWaits = 0;     // ... and ends this many waits after that
+  bool commandsNeverRun = false;
+  bool undeletable = false;  // deleteFile fails, as for a file another process holds open
+
+  // ---- What the program did ------------------------------------------------------------
+  std::vector<std::string> startedCommands;  // command lines given to startHidden
+  std::vector<std::string> programsRun;      // batch lines that started a program
+  std::vector<MessageShown> messages;
+  int beeps = 0;
+  bool busy = false;
+  int busyCalls = 0;
+  int waits() const { return folderCreations_ / 80; }
+
+  // ---- Platform ---------------------------------------------------------------------------
+  std::string windowsDirectory() override { return windowsDir; }
+  std::string tempDirectory() override { return tempDir; }
+  std::string lookUp(const std::string& path) override;
+  std::optional<std::string> readTextFile(const std::string& path) override;
+  platform::Outcome writeTextFile(const std::string& path, const std::string& text) override;
+  bool deleteFile(const std::string& path) override;
+  bool createFolder(const std::string& path) override;
+  bool removeFolder(const std::string& path) override;
+  std::unique_ptr<platform::StartedProcess> startHidden(const std::string& commandLine) override;
+  std::int64_t monotonicMilliseconds() override { return folderCreations_; }
+  platform::Answer messageBox(const std::string& text, const std::string& title, platform::MessageStyle style,
+                              platform::MessageButtons buttons) override;
+  void beep() override { ++beeps; }
+  void setBusy(bool isBusy) override {
+    busy = isBusy;
+    ++busyCalls;
+  }
+  std::shared_ptr<const forms::Picture> loadPicture(const std::string& path) override;
+  [[noreturn]] void endProgram() override { throw ProgramEnded{}; }
+
+ private:
+  struct Job {
+    std::vector<std::string> lines;  // batch lines to interpret
+    std::string redirectTo;          // the start command's own redirection, if any
+    long long dueAt;                 // folder creations
+    long long endsAt;
+    bool done = false;
+  };
+  class Process;
+
+  void runDueJobs();
+  void interpret(const Job& job);
+  std::string dirListing(const std::string& argument, bool foldersOnly) const;
+
+  std::filesystem::path root_;
+  std::vector<std::string> refused_;
+  std::vector<std::shared_ptr<Job>> jobs_;
+  long long folderCreations_ = 0;
+};
+
+// A picture the fake "loads": any file that begins with "BM".
+struct FakePicture : forms::Picture {
+  explicit FakePicture(std::string path) : path(std::move(path)) {}
+  std::string path;
+};

@@ -1,0 +1,28 @@
+#include "support/game_folder.h"
+
+#include <algorithm>
+
+void buildGameFolder(FakePlatform& system, const std::vector<SampleMod>& mods, const std::string& gameDir) {
+  system.writeFile(gameDir + "hl.exe", "stand-in");
+  system.writeFile(gameDir + "hlds.exe", "stand-in");
+  for (const SampleMod& mod : mods) {
+    const std::string folder = gameDir + mod.folder;
+    system.makeFolder(folder + "\\maps");
+    system.writeFile(folder + "\\liblist.gam",
+                     mod.title.empty() ? "// no title\r\n" : "game \"" + mod.title + "\"\r\ngamedll \"dlls\\mp.dll\"\r\n");
+    for (const std::string& map : mod.maps) system.writeFile(folder + "\\maps\\" + map + ".bsp", "map");
+  }
+}
+
+Zarn& ZarnTest::start() {
+  zarn = std::make_unique<Zarn>(system);
+  zarn->Form_Load();
+  return *zarn;
+}
+
+void ZarnTest::chooseMod(const std::string& folder) {
+  const auto& items = zarn->cmbModList.items();
+  const auto found = std::find(items.begin(), items.end(), folder);
+  ASSERT_NE(found, items.end()) << folder << " is not in the mod list";
+  zarn->cmbModList.operatorPick(static_cast<int>(found - items.begin()));
+}

@@ -1,0 +1,33 @@
+// Sample game folders built in the fake's drive, and a window started on them.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/zarn.h"
+#include "support/fake_platform.h"
+
+inline const std::string kGameDir = "C:\\Sierra\\Half-Life\\";
+
+struct SampleMod {
+  std::string folder;
+  std::string title;              // written as `game "<title>"`; none when empty
+  std::vector<std::string> maps;  // each becomes maps\<name>.bsp
+};
+
+// The executables and the mods, with a liblist.gam each, in `gameDir`.
+void buildGameFolder(FakePlatform& system, const std::vector<SampleMod>& mods, const std::string& gameDir = kGameDir);
+
+class ZarnTest : public testing::Test {
+ protected:
+  FakePlatform system;
+  std::unique_ptr<Zarn> zarn;
+
+  // Opens the window as the program does at start-up.
+  Zarn& start();
+  // Picks a mod from the mod list as the operator does.
+  void chooseMod(const std::string& folder);
+};
