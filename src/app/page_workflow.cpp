@@ -56,3 +56,29 @@ void Zarn::ShowStatus(const std::string& text, forms::Color colour) {
   lblStatus.setCaption(text);
   lblStatus.setForeColor(colour);
 }
+
+void Zarn::ShowOnlyPage(forms::Frame* page) {
+  for (forms::Frame* frame :
+       {&frmCommandLine, &frmServerFile, &frmMapSetup, &frmSturmbotSetup, &frmMarinebotSetup, &frmShrikebotSetup})
+    frame->setVisible(frame == page);
+}
+
+void Zarn::LockPreview() {
+  txtFileContents.setLocked(true);
+  cmdSaveFile.setEnabled(false);
+  cmdEditFile.setEnabled(false);
+}
+
+void Zarn::PreviewFile(const std::string& caption, const std::string& text) {
+  frmInfo.setCaption(caption);
+  ShowFilePreview(text);
+}
+
+void Zarn::MarkStepSaved(forms::OptionButton& step, Integer& flag) {
+  step.setBackColor(colours::kStepSaved);
+  flag = 1;
+}
+
+bool Zarn::WritePageFile(const std::string& body, const std::string& subFolder) {
+  return WriteTextFile(ModPath("\\" + subFolder + frmInfo.caption()), {body});
+}

@@ -264,6 +264,15 @@ class Zarn {
                             std::string& error);
   void Alert(const std::string& text);
   void ShowStatus(const std::string& text, forms::Color colour);
+
+  // Shared by the page views and saves.
+  void ShowOnlyPage(forms::Frame* page);  // hides every other page frame; null hides all
+  void LockPreview();                     // read-only text, Edit and Save disabled
+  void PreviewFile(const std::string& caption, const std::string& text);
+  void MarkStepSaved(forms::OptionButton& step, Integer& flag);
+  // Writes a page's text into the mod folder (or a sub-folder of it) under the preview
+  // caption; false, after an alert, when it could not be written.
+  bool WritePageFile(const std::string& body, const std::string& subFolder = "");
   std::string ModPath(const std::string& tail) const;  // game folder, mod folder, tail
   // Present when a look-up of the path returns its bare name exactly, case and all.
   bool FileIsPresent(const std::string& path);
