@@ -59,7 +59,8 @@ class FakePlatform : public platform::Platform {
   bool createFolder(const std::string& path) override;
   bool removeFolder(const std::string& path) override;
   std::unique_ptr<platform::StartedProcess> startHidden(const std::string& commandLine) override;
-  std::int64_t monotonicMilliseconds() override { return folderCreations_; }
+  // Each folder creation of a wait takes 5 ms of fake time: a wait lasts 400 ms.
+  std::int64_t monotonicMilliseconds() override { return folderCreations_ * 5; }
   platform::Answer messageBox(const std::string& text, const std::string& title, platform::MessageStyle style,
                               platform::MessageButtons buttons) override;
   void beep() override { ++beeps; }

@@ -1,0 +1,53 @@
+#include "support/game_folder.h"
+
+namespace {
+
+const std::string kIni = "C:\\WINDOWS\\zarn.ini";
+
+TEST_F(ZarnTest, SettingsRoundTripAGameFolderWithBlanksAndNeverGrow) {
+  buildGameFolder(system, {{"valve", "Half-Life", {}}}, "C:\\Program Files\\Half Life\\");
+  system.writeFile(kIni, "PATH C:\\Nowhere\\\r\npath\r\npath C:\\Elsewhere\\\r\nnoise\r\npath C:\\Program Files\\Half Life\\\r\n"
+                         "options\r\noptions -dev +log on\r\n");
+  Zarn& z = start();
+  EXPECT_EQ(z.strHalfLifeDir, "C:\\Program Files\\Half Life\\") << "the last path with a value wins, blanks kept";
+  EXPECT_EQ(z.txtExtra1.text(), "-dev +log on");
+  EXPECT_EQ(z.cmbModList.items(), std::vector<std::string>{"valve"});
+  EXPECT_EQ(system.startedCommands.back(), "\"C:\\TEMP\\zarn.bat\"" == system.startedCommands.back() ? system.startedCommands.back() : "C:\\TEMP\\zarn.bat");
+  EXPECT_EQ(system.fileContent("C:\\TEMP\\zarn.bat"), "dir \"C:\\Program Files\\Half Life\\\" /ad /b > C:\\TEMP\\zarn.log\r\n");
+
+  const std::string saved = "path C:\\Program Files\\Half Life\\\r\noptions -dev +log on\r\n";
+  EXPECT_EQ(system.fileContent(kIni), saved);
+  z.txtExtra1.operatorLeave();
+  z.txtExtra1.operatorLeave();
+  EXPECT_EQ(system.fileContent(kIni), saved);
+}
+
+TEST_F(ZarnTest, AnEmptyOptionsLineIsSavedButNotAppliedOnReading) {
+  buildGameFolder(system, {});
+  system.writeFile(kIni, "options \r\n");
+  Zarn& z = start();
+  EXPECT_EQ(z.txtExtra1.text(), "-heapsize 64000");
+  z.txtExtra1.operatorType("");
+  z.txtExtra1.operatorLeave();
+  EXPECT_EQ(system.fileContent(kIni), "path C:\\Sierra\\Half-Life\\\r\noptions \r\n");
+}
+
+TEST_F(ZarnTest, ASettingsFileSpelledInOtherCaseIsNotRead) {
+  buildGameFolder(system, {});
+  system.writeFile("C:\\WINDOWS\\ZARN.INI", "options -dev\r\n");
+  EXPECT_EQ(start().txtExtra1.text(), "-heapsize 64000");
+}
+
+TEST_F(ZarnTest, AnUnwritableSettingsFileIsToldOnceAndBreaksNothing) {
+  buildGameFolder(system, {{"valve", "Half-Life", {}}});
+  system.refuseWritesTo(kIni);
+  Zarn& z = start();
+  EXPECT_EQ(z.lblStatus.caption(), "Please select a Mod:");
+  for (const char* key : {"C:\\Sierra\\Half-Life\\hl.ex", "C:\\Sierra\\Half-Life\\hl.exe", "X"}) z.txtExec.operatorType(key);
+  ASSERT_EQ(system.messages.size(), 1u);
+  EXPECT_EQ(system.messages[0].title, "ZARN Alert!");
+  EXPECT_NE(system.messages[0].text.find(kIni), std::string::npos);
+  EXPECT_FALSE(system.busy);
+}
+
+}  // namespace
