@@ -23,10 +23,12 @@ TEST_F(ZarnTest, SettingsRoundTripAGameFolderWithBlanksAndNeverGrow) {
 }
 
 TEST_F(ZarnTest, AnEmptyOptionsLineIsSavedButNotAppliedOnReading) {
-  buildGameFolder(system, {});
+  buildGameFolder(system, {{"valve", "Half-Life", {}}});
   system.writeFile(kIni, "options \r\n");
   Zarn& z = start();
   EXPECT_EQ(z.txtExtra1.text(), "-heapsize 64000");
+  chooseMod("valve");
+  z.optCommandLine.operatorPress();
   z.txtExtra1.operatorType("");
   z.txtExtra1.operatorLeave();
   EXPECT_EQ(system.fileContent(kIni), "path C:\\Sierra\\Half-Life\\\r\noptions \r\n");

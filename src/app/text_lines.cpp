@@ -32,6 +32,13 @@ std::vector<std::string> splitItems(std::string_view text) {
   return items;
 }
 
+std::string lowerCase(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return lower;
+}
+
 std::string quotedIfBlank(const std::string& path) {
   return path.find(' ') == std::string::npos ? path : '"' + path + '"';
 }

@@ -12,5 +12,8 @@ std::vector<std::string> splitLines(std::string_view text);
 // are dropped.
 std::vector<std::string> splitItems(std::string_view text);
 
+// The text with A to Z in lower case, as the mods are recognised by their folder names.
+std::string lowerCase(std::string_view text);
+
 // A path handed to the command interpreter: quoted when it holds a blank, else as it is.
 std::string quotedIfBlank(const std::string& path);

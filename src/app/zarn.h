@@ -280,8 +280,16 @@ class Zarn {
   // The hidden batch run of the searches: false, with a red status line, when the listing
   // did not come complete within the wait limit.
   bool RunHiddenBatch(const std::string& commandLine);
+  // Writes `line` as the only line of `batchFile` and starts `command` hidden; null, with a
+  // red status line, when the file cannot be written or the command not started.
+  std::unique_ptr<platform::StartedProcess> StartBatch(const std::string& batchFile, const std::string& line,
+                                                       const std::string& command);
   bool RemoveOldListing();
   // A search's listing: the old one removed, the command run, the new one read whole.
   std::optional<std::string> ReadListing(const std::string& commandLine);
   bool WaitUntil(const std::function<bool()>& done);
+
+  // Parts of the choice of a mod.
+  void ShowModTitle();   // from liblist.gam into lblModSupport
+  void SetUpSturmbot();  // version, reaction defaults and class scheme
 };

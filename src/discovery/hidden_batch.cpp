@@ -24,17 +24,21 @@ bool Zarn::RemoveOldListing() {
   return false;
 }
 
+std::unique_ptr<platform::StartedProcess> Zarn::StartBatch(const std::string& batchFile, const std::string& line,
+                                                             const std::string& command) {
+  if (!WriteTextFile(batchFile, {line})) {
+    ShowStatus("Error: " + strBatchFileName + " cannot be written!", colours::kError);
+    return nullptr;
+  }
+  std::unique_ptr<platform::StartedProcess> process = system_.startHidden(command);
+  if (!process) ShowStatus("Error: " + strBatchFileName + " cannot be started!", colours::kError);
+  return process;
+}
+
 bool Zarn::RunHiddenBatch(const std::string& commandLine) {
   strBatchLine = commandLine;
-  if (!WriteTextFile(strBatchFile, {strBatchLine})) {
-    ShowStatus("Error: " + strBatchFileName + " cannot be written!", colours::kError);
-    return false;
-  }
-  std::unique_ptr<platform::StartedProcess> process = system_.startHidden(quotedIfBlank(strBatchFile));
-  if (!process) {
-    ShowStatus("Error: " + strBatchFileName + " cannot be started!", colours::kError);
-    return false;
-  }
+  std::unique_ptr<platform::StartedProcess> process = StartBatch(strBatchFile, strBatchLine, quotedIfBlank(strBatchFile));
+  if (!process) return false;
   WaitABit();
   // The listing exists as soon as the redirection opens it; it is whole once the command
   // has ended.

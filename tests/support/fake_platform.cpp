@@ -172,6 +172,7 @@ bool FakePlatform::removeFolder(const std::string& path) {
 
 std::unique_ptr<platform::StartedProcess> FakePlatform::startHidden(const std::string& commandLine) {
   startedCommands.push_back(commandLine);
+  if (startsFail) return nullptr;
   const std::vector<std::string> parts = words(commandLine);
   if (parts.empty() || commandsNeverRun) return std::make_unique<Process>(*this, std::make_shared<Job>(Job{{}, "", 0, 0, false}));
   auto job = std::make_shared<Job>();

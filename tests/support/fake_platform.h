@@ -38,6 +38,7 @@ class FakePlatform : public platform::Platform {
   int outputDelayWaits = 0;  // a started command writes its output after this many waits
   int endDelayWaits = 0;     // ... and ends this many waits after that
   bool commandsNeverRun = false;
+  bool startsFail = false;   // startHidden gives null, as when no process can be created
   bool undeletable = false;  // deleteFile fails, as for a file another process holds open
 
   // ---- What the program did ------------------------------------------------------------

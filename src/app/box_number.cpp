@@ -1,0 +1,60 @@
+#include "app/box_number.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace {
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t skipDigits(std::string_view text, std::size_t at) {
+  while (at < text.size() && isDigit(text[at])) ++at;
+  return at;
+}
+}  // namespace
+
+double leadingNumber(std::string_view text) {
+  std::size_t at = text.find_first_not_of(' ');
+  if (at == std::string_view::npos) return 0;
+  const bool negative = text[at] == '-';
+  if (text[at] == '-' || text[at] == '+') ++at;
+
+  const std::size_t start = at;
+  at = skipDigits(text, at);
+  bool anyDigit = at > start;
+  if (at < text.size() && text[at] == '.') {
+    const std::size_t fraction = at + 1;
+    at = skipDigits(text, fraction);
+    anyDigit = anyDigit || at > fraction;
+  }
+  if (!anyDigit) return 0;
+
+  bool tinyExponent = false;
+  if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+    std::size_t exponent = at + 1;
+    const bool exponentNegative = exponent < text.size() && text[exponent] == '-';
+    if (exponent < text.size() && (text[exponent] == '-' || text[exponent] == '+')) ++exponent;
+    const std::size_t end = skipDigits(text, exponent);
+    // An "e" that no digit follows does not continue the number.
+    if (end > exponent) {
+      at = end;
+      tinyExponent = exponentNegative;
+    }
+  }
+
+  double magnitude = 0;
+  const auto [stop, error] = std::from_chars(text.data() + start, text.data() + at, magnitude);
+  if (error == std::errc::result_out_of_range)
+    magnitude = tinyExponent ? 0.0 : std::numeric_limits<double>::infinity();
+  return negative ? -magnitude : magnitude;
+}
+
+std::string boxNumberText(long long value) {
+  return (value < 0 ? "" : " ") + std::to_string(value);
+}
+
+std::string shortestDecimal(double value) {
+  char digits[32];
+  const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general, 15);
+  return error == std::errc() ? std::string(digits, end) : std::string();
+}

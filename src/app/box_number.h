@@ -1,0 +1,19 @@
+// Numbers as the window's boxes hold them: read from the front of the text, written back
+// with a blank where the sign would stand.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The decimal number the text begins with, blanks before it skipped ("12abc" is 12,
+// " 2.5" is 2.5, "1e2" is 100); a text that does not begin with one is 0. A number
+// beyond the range of a double is an infinity of its sign. A text that is a number as a
+// whole is its own leading number, so this serves for both readings.
+double leadingNumber(std::string_view text);
+
+// A whole number as a page writes it back into a box: " 32", " 0", "-3".
+std::string boxNumberText(long long value);
+
+// The shortest decimal form of a number, to 15 significant digits as the window's text
+// conversion keeps them: 33 is "33", 3.5 is "3.5", 1.7 + 1 is "2.7".
+std::string shortestDecimal(double value);

@@ -1,0 +1,16 @@
+#include "launch/server_command_line.h"
+
+#include "app/text_lines.h"
+
+std::string serverCommandLine(const ServerOptions& options) {
+  std::string line = quotedIfBlank(options.executable) + " -game " + options.mod;
+  if (options.console) line += " -console";
+  if (!options.ipx) line += " -noipx";
+  line += " +port " + options.port;
+  line += " +maxplayers " + options.maxPlayers;
+  line += " +map " + options.firstMap;
+  // The listen server's option ends in a blank: its line has two before the next one.
+  line += options.dedicated ? " +servercfgfile zarn_server.cfg" : " +lservercfgfile zarn_lserver.cfg ";
+  line += " +mapcyclefile zarn_mapcycle.txt +motdfile zarn_motd.txt ";
+  return line + options.extraParameters;
+}

@@ -1,0 +1,37 @@
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "app/box_number.h"
+
+namespace {
+
+TEST(BoxNumberTest, TheLeadingNumberIsReadFromTheFrontAndIsZeroWithoutOne) {
+  EXPECT_EQ(leadingNumber(" 32"), 32);
+  EXPECT_EQ(leadingNumber("2.5"), 2.5);
+  EXPECT_EQ(leadingNumber("12abc"), 12);
+  EXPECT_EQ(leadingNumber("3 2"), 3);
+  EXPECT_EQ(leadingNumber("-3"), -3);
+  EXPECT_EQ(leadingNumber("+4x"), 4);
+  EXPECT_EQ(leadingNumber(".5"), 0.5);
+  EXPECT_EQ(leadingNumber("7."), 7);
+  EXPECT_EQ(leadingNumber("1e2"), 100);
+  EXPECT_EQ(leadingNumber("2e"), 2) << "an exponent needs a digit";
+  for (const char* none : {"", "   ", "abc", "-", ".", "- 3", "e5"}) EXPECT_EQ(leadingNumber(none), 0) << none;
+  // Beyond the range of a double: no failure, an infinity or zero.
+  EXPECT_EQ(leadingNumber(std::string(5000, '9')), INFINITY);
+  EXPECT_EQ(leadingNumber("-1e400"), -INFINITY);
+  EXPECT_EQ(leadingNumber("1e-400"), 0);
+}
+
+TEST(BoxNumberTest, NumbersAreWrittenBackWithABlankForTheSignAndShownInShortestForm) {
+  EXPECT_EQ(boxNumberText(32), " 32");
+  EXPECT_EQ(boxNumberText(0), " 0");
+  EXPECT_EQ(boxNumberText(-3), "-3");
+  EXPECT_EQ(shortestDecimal(33), "33");
+  EXPECT_EQ(shortestDecimal(3.5), "3.5");
+  EXPECT_EQ(shortestDecimal(1.7 + 1), "2.7");
+  EXPECT_EQ(shortestDecimal(-2), "-2");
+}
+
+}  // namespace
