@@ -1,0 +1,108 @@
+// Model -> native: the view as the observer of every control.
+#include <algorithm>
+#include <utility>
+
+#include "win32/ansi.h"
+#include "win32/control_windows.h"
+#include "win32/native_view.h"
+
+namespace win32 {
+
+using forms::Kind;
+using forms::Property;
+
+namespace {
+WPARAM checkState(bool checked) { return checked ? BST_CHECKED : BST_UNCHECKED; }
+}  // namespace
+
+void NativeView::propertyChanged(forms::Control& control, Property property) {
+  if (control.kind() == Kind::Menu) {
+    syncMenu(static_cast<forms::MenuEntry&>(control), property);
+    return;
+  }
+  if (Native* native = nativeOf(control)) sync(*native, property);
+}
+
+void NativeView::sync(Native& native, Property property) {
+  // What the native controls report while they are being set is the view's doing.
+  const bool wasSyncing = std::exchange(syncing_, true);
+  if (native.window)
+    apply(native, property);
+  else  // a shape: its container draws it
+    InvalidateRect(windowOf(native.control->container()), nullptr, TRUE);
+  syncing_ = wasSyncing;
+}
+
+void NativeView::apply(Native& native, Property property) {
+  forms::Control& control = *native.control;
+  HWND window = native.window;
+  const Kind kind = control.kind();
+  switch (property) {
+    case Property::Caption:
+      if (kind == Kind::TextBox || kind == Kind::ComboBox) return;
+      syncText(window, control.caption());
+      if (kind == Kind::Frame) InvalidateRect(window, nullptr, TRUE);  // it draws its caption itself
+      return;
+    case Property::Text:
+      if (kind == Kind::TextBox) syncText(window, static_cast<forms::TextBox&>(control).text());
+      if (kind == Kind::ComboBox) syncText(window, static_cast<forms::ComboBox&>(control).text());
+      return;
+    case Property::Value:
+      if (kind == Kind::CheckBox)
+        SendMessageA(window, BM_SETCHECK, checkState(static_cast<forms::CheckBox&>(control).checked()), 0);
+      if (kind == Kind::OptionButton)
+        SendMessageA(window, BM_SETCHECK, checkState(static_cast<forms::OptionButton&>(control).value()), 0);
+      return;
+    case Property::Enabled:
+      EnableWindow(window, control.enabled());
+      return;
+    case Property::Visible:
+      ShowWindow(window, control.visible() ? SW_SHOWNA : SW_HIDE);
+      return;
+    case Property::Geometry:
+      placeControlWindow(window, control);
+      return;
+    case Property::Items:
+      if (kind == Kind::ListBox) {
+        native.items->update(static_cast<forms::ListBox&>(control).items());
+        apply(native, Property::ListIndex);  // removing items may have moved the selection
+      }
+      // Emptying a combo box's list empties its edit too.
+      if (kind == Kind::ComboBox && native.items->update(static_cast<forms::ComboBox&>(control).items()))
+        apply(native, Property::Text);
+      return;
+    case Property::ListIndex:
+      if (kind == Kind::ListBox)
+        SendMessageA(window, LB_SETCURSEL, static_cast<WPARAM>(static_cast<forms::ListBox&>(control).listIndex()), 0);
+      return;
+    case Property::Locked:
+      if (kind == Kind::TextBox) SendMessageA(window, EM_SETREADONLY, static_cast<forms::TextBox&>(control).locked(), 0);
+      return;
+    case Property::BackColor:
+    case Property::ForeColor:
+    case Property::Picture:
+      InvalidateRect(window, nullptr, TRUE);
+      return;
+  }
+}
+
+// Only when it differs: setting an edit's text moves its caret to the start.
+void NativeView::syncText(HWND window, const std::string& text) {
+  if (windowText(window) != text) setWindowText(window, text);
+}
+
+// Menu entries follow their caption and enabling; no entry is ever hidden.
+void NativeView::syncMenu(forms::MenuEntry& entry, Property property) {
+  const auto found = std::find(form_.menu.begin(), form_.menu.end(), &entry);
+  if (found == form_.menu.end()) return;
+  const UINT id = static_cast<UINT>(kFirstMenuId + (found - form_.menu.begin()));
+  if (property == Property::Caption)
+    ModifyMenuA(menu_, id, MF_BYCOMMAND | MF_STRING, id, toAnsi(entry.caption()).c_str());
+  else if (property == Property::Enabled)
+    EnableMenuItem(menu_, id, MF_BYCOMMAND | (entry.enabled() ? MF_ENABLED : MF_GRAYED));
+  else
+    return;
+  DrawMenuBar(main_);
+}
+
+}  // namespace win32

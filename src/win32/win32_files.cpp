@@ -1,0 +1,92 @@
+// The file system half of Win32Platform.
+#include <algorithm>
+
+#include "win32/ansi.h"
+#include "win32/system_error.h"
+#include "win32/win32_platform.h"
+
+namespace win32 {
+
+namespace {
+
+// Closes a file handle on every way out.
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  ~FileHandle() { close(); }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return handle_; }
+  bool close() {
+    if (!valid()) return true;
+    const BOOL closed = CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+    return closed;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+bool writeWhole(HANDLE file, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD written = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+    if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
+    done += written;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string Win32Platform::lookUp(const std::string& path) {
+  WIN32_FIND_DATAA found{};
+  HANDLE search = FindFirstFileA(toAnsi(path).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return "";
+  FindClose(search);
+  return fromAnsi(found.cFileName);
+}
+
+std::optional<std::string> Win32Platform::readTextFile(const std::string& path) {
+  // Others may still hold the file open for writing (a listing being redirected into it).
+  FileHandle file(CreateFileA(toAnsi(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) return std::nullopt;
+  std::string bytes;
+  char buffer[64 * 1024];
+  for (;;) {
+    DWORD read = 0;
+    if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) return std::nullopt;
+    if (read == 0) return fromAnsi(bytes);
+    bytes.append(buffer, read);
+  }
+}
+
+platform::Outcome Win32Platform::writeTextFile(const std::string& path, const std::string& text) {
+  const std::string target = toAnsi(path);
+  const std::string fresh = target + ".new";
+  DWORD error = ERROR_SUCCESS;
+  {
+    FileHandle file(CreateFileA(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return {systemErrorText(GetLastError())};
+    if (!writeWhole(file.get(), toAnsi(text)) || !FlushFileBuffers(file.get()) || !file.close())
+      error = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
+  }
+  if (error == ERROR_SUCCESS &&
+      !MoveFileExA(fresh.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    error = GetLastError();
+  if (error == ERROR_SUCCESS) return {};
+  DeleteFileA(fresh.c_str());
+  return {systemErrorText(error)};
+}
+
+bool Win32Platform::deleteFile(const std::string& path) { return DeleteFileA(toAnsi(path).c_str()); }
+
+bool Win32Platform::createFolder(const std::string& path) { return CreateDirectoryA(toAnsi(path).c_str(), nullptr); }
+
+bool Win32Platform::removeFolder(const std::string& path) { return RemoveDirectoryA(toAnsi(path).c_str()); }
+
+}  // namespace win32

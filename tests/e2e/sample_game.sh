@@ -1,0 +1,33 @@
+# A game folder of our own for zarn to work on: the stand-ins for hl.exe and hlds.exe and
+# a few mods made of nothing but small files written here. Sourced.
+
+# Writes the lines given, each ended by CR LF, to the file $1.
+write_lines() {
+  local file=$1; shift
+  mkdir -p "$(dirname "$file")"
+  printf '%s\r\n' "$@" >"$file"
+}
+
+# add_mod <game folder> <mod folder> <title> <map>...
+add_mod() {
+  local mod="$1/$2" title=$3 map; shift 3
+  write_lines "$mod/liblist.gam" "// sample mod for zarn" "game \"$title\"" 'gamedll "dlls\mod.dll"'
+  mkdir -p "$mod/maps"
+  for map in "$@"; do printf 'sample map %s\n' "$map" >"$mod/maps/$map.bsp"; done
+}
+
+# make_sample_game <game folder> <folder holding the stand-ins hl.exe and hlds.exe>
+make_sample_game() {
+  local game=$1 standins=$2
+  mkdir -p "$game"
+  cp "$standins/hl.exe" "$standins/hlds.exe" "$game/"
+  add_mod "$game" valve "Half-Life" canal depot quarry
+  add_mod "$game" dod "Day of Defeat" dod_harbour dod_orchard dod_ridge
+  add_mod "$game" "Blank Mod" "A Mod With Blanks" arena
+  mkdir -p "$game/valve/gfx/shell"
+  convert -size 640x480 gradient:'#1c2c5c-#000000' -fill none -stroke '#c8a040' -strokewidth 6 \
+    -draw 'rectangle 40,40 600,440' -type TrueColor BMP3:"$game/valve/gfx/shell/splash.bmp"
+  # Not mods: a folder without liblist.gam, and one whose file is named in capitals.
+  mkdir -p "$game/logs"
+  write_lines "$game/oldmod/LIBLIST.GAM" 'game "Not Listed"'
+}

@@ -1,0 +1,59 @@
+// The running zarn.exe as the driver sees it: its window, its controls found by their
+// names in the program, its message boxes and its process.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zarndrive {
+
+struct MessageBoxShown {
+  HWND window;
+  std::string title;
+  std::string text;
+};
+
+class ZarnWindow {
+ public:
+  ZarnWindow() = default;
+  ZarnWindow(const ZarnWindow&) = delete;
+  ZarnWindow& operator=(const ZarnWindow&) = delete;
+  ~ZarnWindow();
+
+  void launch(const std::string& program);  // and wait until its window shows
+  void attach();                            // to the window that shows already
+  HWND main() const;
+
+  HWND control(const std::string& name) const;  // the native window of the named control
+  int menuCommand(const std::string& name) const;
+  // Fails unless the operator could reach the control: shown and enabled.
+  void requireOperable(HWND control, const std::string& name) const;
+
+  // Sends without waiting for the answer, then waits until zarn has handled it: done, or
+  // stopped in a message box it shows.
+  void deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;
+  void settle() const;
+  void settlePainting() const;  // until nothing waits to be painted
+
+  std::optional<MessageBoxShown> messageBox() const;
+  bool hasEnded(DWORD limitMilliseconds) const;
+  // Ends a zarn that this driver started and that is still running (after a failure).
+  void stopLaunched() const;
+
+ private:
+  int idOf(const std::string& name) const;
+
+  HWND main_ = nullptr;
+  HANDLE process_ = nullptr;
+  bool launched_ = false;
+};
+
+// Texts of native controls, read across the process boundary.
+std::string windowText(HWND window);
+std::string className(HWND window);
+std::vector<std::string> listItems(HWND list);  // of a list box or combo box
+
+}  // namespace zarndrive
