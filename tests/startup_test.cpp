@@ -66,3 +66,24 @@ TEST_F(ZarnTest, StartUpWithoutTheExecutableReportsItTwiceAndKeepsTheSettings) {
 }
 
 }  // namespace
+
+namespace {
+
+// A path without a drive letter is not checked: the status line keeps what the start-up
+// views left, which tells the order in which they ran.
+TEST_F(ZarnTest, AnUncheckedPathKeepsTheLastStartUpViewsPrompt) {
+  system.writeFile("C:\\WINDOWS\\zarn.ini", "path \\\\server\\hl\\\r\n");
+  Zarn& z = start();
+  EXPECT_EQ(z.lblStatus.caption(), "Server Configuration ok?");
+  EXPECT_EQ(z.lblStatus.foreColor(), colours::kPrompt);
+  EXPECT_TRUE(z.cmbModList.items().empty());
+
+  FakePlatform withOptions;
+  withOptions.writeFile("C:\\WINDOWS\\zarn.ini", "path \\\\server\\hl\\\r\noptions -dev\r\n");
+  Zarn other(withOptions);
+  other.Form_Load();
+  EXPECT_EQ(other.lblStatus.caption(), "Please select First Map:");
+  EXPECT_FALSE(other.frmCommandLine.visible());
+}
+
+}  // namespace
