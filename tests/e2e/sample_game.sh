@@ -23,7 +23,14 @@ make_sample_game() {
   cp "$standins/hl.exe" "$standins/hlds.exe" "$game/"
   add_mod "$game" valve "Half-Life" canal depot quarry
   add_mod "$game" dod "Day of Defeat" dod_harbour dod_orchard dod_ridge
+  add_mod "$game" firearms "Firearms" fa_crossing fa_depot
+  add_mod "$game" wie "World in Embers" wie_bridge
   add_mod "$game" "Blank Mod" "A Mod With Blanks" arena
+  # The bots zarn looks for: their libraries are stand-ins, only their presence counts.
+  write_lines "$game/dod/sturmbot/dlls/STURM_bot.dll" 'sample bot library'
+  write_lines "$game/dod/sturmbot/History.txt" 'Sturmbot release history' '' '3.0' 'sample notes'
+  write_lines "$game/firearms/marine_bot/marine_bot.dll" 'sample bot library'
+  write_lines "$game/wie/dlls/shrikebot.dll" 'sample bot library'
   mkdir -p "$game/valve/gfx/shell"
   convert -size 640x480 gradient:'#1c2c5c-#000000' -fill none -stroke '#c8a040' -strokewidth 6 \
     -draw 'rectangle 40,40 600,440' -type TrueColor BMP3:"$game/valve/gfx/shell/splash.bmp"

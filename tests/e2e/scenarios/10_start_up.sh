@@ -28,8 +28,7 @@ expect picZARN visible yes
 geometry
 SCRIPT
 then
-  import -display "$DISPLAY" -window root -crop "$(tail -n 1 "$scripts/start-up.txt")" +repage \
-    "$artifacts/startup.png" || fail start-up "no screenshot"
+  screenshot start-up "$(tail -n 1 "$scripts/start-up.txt")" "$artifacts/startup.png" || true
   drive close <<<$'attach\nclose\nended' || true
 fi
 expect_file start-up "$ini" 'path C:\Sierra\Half-Life\' 'options -heapsize 64000'

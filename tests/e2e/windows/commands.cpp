@@ -197,10 +197,10 @@ void ended(ZarnWindow& zarn, const Arguments& a) {
 }
 
 void geometry(ZarnWindow& zarn, const Arguments& a) {
-  requireCount(a, 0, "geometry");
+  if (a.size() > 1) throw Failure("usage: geometry [<control>]");
   zarn.settlePainting();
   RECT place{};
-  GetWindowRect(zarn.main(), &place);
+  GetWindowRect(a.empty() ? zarn.main() : zarn.control(a[0]), &place);
   std::printf("%ldx%ld+%ld+%ld\n", place.right - place.left, place.bottom - place.top, place.left, place.top);
 }
 

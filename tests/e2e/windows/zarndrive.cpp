@@ -29,8 +29,8 @@
 //   print <control> <state>      print the state (text, enabled, visible, checked, items)
 //   close                        close the window with its close box
 //   ended                        wait until zarn has ended
-//   geometry                     wait until the window is painted, print its place on the
-//                                screen as WIDTHxHEIGHT+LEFT+TOP
+//   geometry [<control>]         wait until the window is painted, print its place (or the
+//                                control's) on the screen as WIDTHxHEIGHT+LEFT+TOP
 //
 // Every command waits until zarn has handled what it did (or shows a message box); every
 // wait is bounded. On the first failure it prints why, ends a zarn it started and exits 1.

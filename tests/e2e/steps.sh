@@ -1,0 +1,41 @@
+# Steps and checks that several scenarios share. Sourced by run_e2e.sh; they use its
+# `fail`, $scripts and the display.
+
+# open_command_line <mod> <first map>: the driver's lines that choose the mod, open the
+# Command Line page and pick the first map from its list.
+open_command_line() {
+  cat <<STEPS
+pick cmbModList "$1"
+click optCommandLine
+expect frmCommandLine visible yes
+pick cmbMapList1 "$2"
+STEPS
+}
+
+# screenshot <scenario> <geometry> <png>: that region of the screen, as the driver's
+# `geometry` printed it.
+screenshot() {
+  import -display "$DISPLAY" -window root -crop "$2" +repage "$3" && return 0
+  fail "$1" "no screenshot $3"
+  return 1
+}
+
+# expect_ink <scenario> <control> <geometry> <#rrggbb>: the control, at the place the
+# driver printed, shows pixels of that colour (its text is drawn in it).
+expect_ink() {
+  local shot="$scripts/$1-$2.png"
+  screenshot "$1" "$3" "$shot" || return 1
+  convert "$shot" -format %c histogram:info:- | grep -qi "$4" && return 0
+  fail "$1" "$2 shows no pixel of colour $4 (see $shot)"
+  return 1
+}
+
+# wait_for_file <scenario> <file> <seconds>: a program zarn started writes the file in its
+# own time.
+wait_for_file() {
+  local scenario=$1 file=$2 limit=$3 waited=0
+  until [ -s "$file" ]; do
+    [ $waited -lt $((limit * 10)) ] || { fail "$scenario" "$file did not appear within $limit s"; return 1; }
+    sleep 0.1; waited=$((waited + 1))
+  done
+}
