@@ -133,9 +133,7 @@ TEST_F(MapCycleTest, AMissingModFolderIsReportedAndTheStepStaysPending) {
 
   z.cmdMapOK.operatorClick();
 
-  ASSERT_EQ(system.messages.size(), 1u);
-  EXPECT_EQ(system.messages[0].title, "ZARN Alert!");
-  EXPECT_NE(system.messages[0].text.find(kGameDir + "dod\\zarn_mapcycle.txt"), std::string::npos);
+  expectOneAlertNaming(system, kGameDir + "dod\\zarn_mapcycle.txt");
   EXPECT_EQ(z.blnMapCycleSaved, 0);
   EXPECT_EQ(z.optMapFile.backColor(), colours::kStepPending);
   EXPECT_FALSE(z.optMotd.enabled());

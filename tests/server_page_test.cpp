@@ -113,9 +113,7 @@ TEST_F(ServerPageTest, AFileThatCannotBeWrittenIsReportedAndTheStepStaysPending)
 
   z.cmdServerOK.operatorClick();
 
-  ASSERT_EQ(system.messages.size(), 1u);
-  EXPECT_EQ(system.messages[0].title, "ZARN Alert!");
-  EXPECT_NE(system.messages[0].text.find(file), std::string::npos) << system.messages[0].text;
+  expectOneAlertNaming(system, file);
   EXPECT_NE(system.messages[0].text.find("Access is denied."), std::string::npos) << system.messages[0].text;
   EXPECT_EQ(system.fileContent(file), "old\r\n");
   EXPECT_EQ(z.blnServerSaved, 0);

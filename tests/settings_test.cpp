@@ -46,9 +46,7 @@ TEST_F(ZarnTest, AnUnwritableSettingsFileIsToldOnceAndBreaksNothing) {
   Zarn& z = start();
   EXPECT_EQ(z.lblStatus.caption(), "Please select a Mod:");
   for (const char* key : {"C:\\Sierra\\Half-Life\\hl.ex", "C:\\Sierra\\Half-Life\\hl.exe", "X"}) z.txtExec.operatorType(key);
-  ASSERT_EQ(system.messages.size(), 1u);
-  EXPECT_EQ(system.messages[0].title, "ZARN Alert!");
-  EXPECT_NE(system.messages[0].text.find(kIni), std::string::npos);
+  expectOneAlertNaming(system, kIni);
   EXPECT_FALSE(system.busy);
 }
 

@@ -115,9 +115,7 @@ TEST_F(WelcomePageTest, AMessageThatCannotBeWrittenStaysOpenForAnotherTry) {
 
   z.cmdSaveFile.operatorClick();
 
-  ASSERT_EQ(system.messages.size(), 1u);
-  EXPECT_EQ(system.messages[0].title, "ZARN Alert!");
-  EXPECT_NE(system.messages[0].text.find(kGameDir + "firearms\\zarn_motd.txt"), std::string::npos);
+  expectOneAlertNaming(system, kGameDir + "firearms\\zarn_motd.txt");
   EXPECT_EQ(z.blnMotdSaved, 0);
   EXPECT_EQ(z.optMotd.backColor(), colours::kStepPending);
   EXPECT_FALSE(z.optBotFile.enabled());

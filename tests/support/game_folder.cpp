@@ -26,3 +26,10 @@ void ZarnTest::chooseMod(const std::string& folder) {
   ASSERT_NE(found, items.end()) << folder << " is not in the mod list";
   zarn->cmbModList.operatorPick(static_cast<int>(found - items.begin()));
 }
+
+void expectOneAlertNaming(const FakePlatform& system, const std::string& file) {
+  ASSERT_EQ(system.messages.size(), 1u);
+  EXPECT_EQ(system.messages[0].title, "ZARN Alert!");
+  EXPECT_EQ(system.messages[0].style, platform::MessageStyle::Exclamation);
+  EXPECT_NE(system.messages[0].text.find(file), std::string::npos) << system.messages[0].text;
+}

@@ -21,6 +21,9 @@ struct SampleMod {
 // The executables and the mods, with a liblist.gam each, in `gameDir`.
 void buildGameFolder(FakePlatform& system, const std::vector<SampleMod>& mods, const std::string& gameDir = kGameDir);
 
+// The program showed exactly one message: a "ZARN Alert!" that names `file`.
+void expectOneAlertNaming(const FakePlatform& system, const std::string& file);
+
 class ZarnTest : public testing::Test {
  protected:
   FakePlatform system;
