@@ -27,9 +27,7 @@ TEST_F(CommandLineTest, TheStartValuesGiveTheListenServersLineInTheLockedPreview
   EXPECT_EQ(z.frmInfo.caption(), "Command Line and Options");
   EXPECT_TRUE(z.frmInfo.visible());
   EXPECT_TRUE(z.frmCommandLine.visible());
-  EXPECT_TRUE(z.txtFileContents.locked());
-  EXPECT_FALSE(z.cmdEditFile.enabled());
-  EXPECT_FALSE(z.cmdSaveFile.enabled());
+  expectReadOnlyPreview(z);
   EXPECT_FALSE(z.cmdCommandOK.enabled()) << "opening the page offers no Save";
   EXPECT_EQ(z.lblStatus.caption(), "Please select First Map:");
   EXPECT_EQ(z.lblStatus.foreColor(), colours::kPrompt);

@@ -26,7 +26,7 @@ TEST_F(MapCycleTest, MapsAreAddedInOrderAndTheCycleAsksForFive) {
   EXPECT_FALSE(z.frmServerFile.visible());
   EXPECT_EQ(z.frmInfo.caption(), "zarn_mapcycle.txt");
   EXPECT_EQ(z.txtFileContents.text(), "");
-  EXPECT_TRUE(z.txtFileContents.locked());
+  expectReadOnlyPreview(z);
   EXPECT_EQ(z.lblStatus.caption(), "Please complete Map Cycle");
   EXPECT_FALSE(z.cmdAddMap.enabled());
   EXPECT_FALSE(z.cmdClearMapList.enabled());

@@ -23,9 +23,7 @@ TEST_F(ServerPageTest, TheStartValuesAreShownAndSavedAsTheListenServersFile) {
   EXPECT_EQ(z.txtFileContents.text(), kStartText);
   EXPECT_EQ(z.frmInfo.caption(), "zarn_lserver.cfg");
   EXPECT_TRUE(z.frmInfo.visible());
-  EXPECT_TRUE(z.txtFileContents.locked());
-  EXPECT_FALSE(z.cmdEditFile.enabled());
-  EXPECT_FALSE(z.cmdSaveFile.enabled());
+  expectReadOnlyPreview(z);
   EXPECT_TRUE(z.frmServerFile.visible());
   EXPECT_FALSE(z.frmCommandLine.visible());
   EXPECT_EQ(z.lblStatus.caption(), "Server Configuration ok?");

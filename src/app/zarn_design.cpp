@@ -1,5 +1,6 @@
 // The window as designed: every control's place (twips, relative to its frame), caption or
 // text, tool tip, colours, font and start state, and the wiring of events to handlers.
+#include "app/colours.h"
 #include "app/zarn.h"
 
 using forms::Align;
@@ -10,7 +11,6 @@ constexpr forms::Color kWhite = 0xFFFFFF;
 constexpr forms::Color kBlack = 0x000000;
 constexpr forms::Color kRed = 0x0000FF;
 constexpr forms::Color kGreen = 0x00C000;
-constexpr forms::Color kStepPending = 0xC0C0FF;
 constexpr forms::Color kApplicationWorkspace = 0x8000000C;
 constexpr forms::Color kActiveTitle = 0x80000002;
 constexpr forms::Color kHighlight = 0x8000000D;
@@ -53,7 +53,7 @@ void Zarn::DesignControls() {
                            Step{optBotFile, "Bot Setup", 240, 1920}, Step{optServerFile, "Server Configuration", 3000, 1200},
                            Step{optMotd, "Welcome Message", 3000, 1560}}) {
     captioned(step.option, step.caption).place(&frmControlCenter, step.left, step.top, 1815, 375);
-    step.option.setBackColor(kStepPending);
+    step.option.setBackColor(colours::kStepPending);
   }
   captioned(lblStatus, "Hi there!").place(&frmControlCenter, 240, 2400, 3135, 495);
   lblStatus.font = Font{"Comic Sans MS", 8.25};

@@ -41,9 +41,7 @@ void Zarn::cmbModList_Click() {
   txtHostName.setText("My " + mod + " server.");
   lblModSupport.setCaption("Not recognized");
   lblModSupport.setForeColor(colours::kError);
-  chkClassLimit.setEnabled(false);
-  chkClassLimit.setVisible(false);
-  frmClassLimit.setVisible(false);
+  chkClassLimit.setEnabled(false);  // the reset has hidden it and its panel
   ShowModTitle();
 
   const std::string modLower = lowerCase(mod);

@@ -7,11 +7,8 @@ constexpr std::string_view kMapExtension = ".bsp";
 
 // A map listing line names a map when it ends in ".bsp" (in any case) after a name.
 bool isMapFileName(const std::string& line) {
-  if (line.size() <= kMapExtension.size()) return false;
-  const std::string_view extension = std::string_view(line).substr(line.size() - kMapExtension.size());
-  for (std::size_t i = 0; i < extension.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(extension[i])) != kMapExtension[i]) return false;
-  return true;
+  return line.size() > kMapExtension.size() &&
+         lowerCase(std::string_view(line).substr(line.size() - kMapExtension.size())) == kMapExtension;
 }
 }  // namespace
 

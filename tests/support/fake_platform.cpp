@@ -6,13 +6,11 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "app/text_lines.h"
+
 namespace fs = std::filesystem;
 
 namespace {
-std::string lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-  return text;
-}
 
 std::vector<std::string> components(const std::string& windowsPath) {
   std::vector<std::string> parts;
@@ -53,9 +51,9 @@ std::vector<std::string> words(const std::string& line) {
 
 bool matchesPattern(const std::string& name, const std::string& pattern) {
   // Only "*.ext" patterns are needed.
-  if (pattern.rfind("*", 0) != 0) return lower(name) == lower(pattern);
-  const std::string tail = lower(pattern.substr(1));
-  const std::string n = lower(name);
+  if (pattern.rfind("*", 0) != 0) return lowerCase(name) == lowerCase(pattern);
+  const std::string tail = lowerCase(pattern.substr(1));
+  const std::string n = lowerCase(name);
   return n.size() >= tail.size() && n.compare(n.size() - tail.size(), tail.size(), tail) == 0;
 }
 
@@ -101,7 +99,7 @@ fs::path FakePlatform::hostPath(const std::string& windowsPath) const {
     std::error_code error;
     if (!fs::exists(next, error) && fs::is_directory(path, error)) {
       for (const auto& entry : fs::directory_iterator(path, error))
-        if (lower(entry.path().filename().string()) == lower(part)) {
+        if (lowerCase(entry.path().filename().string()) == lowerCase(part)) {
           next = entry.path();
           break;
         }
@@ -126,7 +124,7 @@ std::string FakePlatform::fileContent(const std::string& windowsPath) const {
 
 bool FakePlatform::exists(const std::string& windowsPath) const { return fs::exists(hostPath(windowsPath)); }
 
-void FakePlatform::refuseWritesTo(const std::string& windowsPath) { refused_.push_back(lower(windowsPath)); }
+void FakePlatform::refuseWritesTo(const std::string& windowsPath) { refused_.push_back(lowerCase(windowsPath)); }
 
 std::string FakePlatform::lookUp(const std::string& path) {
   runDueJobs();
@@ -143,7 +141,7 @@ std::optional<std::string> FakePlatform::readTextFile(const std::string& path) {
 }
 
 platform::Outcome FakePlatform::writeTextFile(const std::string& path, const std::string& text) {
-  if (std::find(refused_.begin(), refused_.end(), lower(path)) != refused_.end()) return {"Access is denied."};
+  if (std::find(refused_.begin(), refused_.end(), lowerCase(path)) != refused_.end()) return {"Access is denied."};
   const fs::path host = hostPath(path);
   if (!fs::is_directory(host.parent_path())) return {"The system cannot find the path specified."};
   const fs::path fresh = host.string() + ".new";
@@ -204,7 +202,7 @@ void FakePlatform::interpret(const Job& job) {
   if (!job.redirectTo.empty()) writeFile(job.redirectTo, "");
   for (const std::string& line : job.lines) {
     const std::vector<std::string> parts = words(line);
-    if (parts.size() >= 5 && lower(parts[0]) == "dir" && parts[parts.size() - 2] == ">") {
+    if (parts.size() >= 5 && lowerCase(parts[0]) == "dir" && parts[parts.size() - 2] == ">") {
       const bool foldersOnly = std::find(parts.begin(), parts.end(), "/ad") != parts.end();
       writeFile(parts.back(), dirListing(parts[1], foldersOnly));
     } else {
@@ -231,7 +229,7 @@ std::string FakePlatform::dirListing(const std::string& argument, bool foldersOn
       if (foldersOnly ? entry.is_directory() : (entry.is_regular_file() && matchesPattern(name, pattern)))
         names.push_back(name);
     }
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return lower(a) < lower(b); });
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return lowerCase(a) < lowerCase(b); });
   std::string listing;
   for (const std::string& name : names) listing += name + "\r\n";
   return listing;

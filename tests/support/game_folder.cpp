@@ -33,3 +33,9 @@ void expectOneAlertNaming(const FakePlatform& system, const std::string& file) {
   EXPECT_EQ(system.messages[0].style, platform::MessageStyle::Exclamation);
   EXPECT_NE(system.messages[0].text.find(file), std::string::npos) << system.messages[0].text;
 }
+
+void expectReadOnlyPreview(const Zarn& z) {
+  EXPECT_TRUE(z.txtFileContents.locked());
+  EXPECT_FALSE(z.cmdEditFile.enabled());
+  EXPECT_FALSE(z.cmdSaveFile.enabled());
+}

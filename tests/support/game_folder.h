@@ -24,6 +24,10 @@ void buildGameFolder(FakePlatform& system, const std::vector<SampleMod>& mods, c
 // The program showed exactly one message: a "ZARN Alert!" that names `file`.
 void expectOneAlertNaming(const FakePlatform& system, const std::string& file);
 
+// The preview shows its text read-only, with Edit and Save off, as every view but the
+// Welcome Message's leaves it.
+void expectReadOnlyPreview(const Zarn& z);
+
 class ZarnTest : public testing::Test {
  protected:
   FakePlatform system;
