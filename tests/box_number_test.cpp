@@ -24,6 +24,22 @@ TEST(BoxNumberTest, TheLeadingNumberIsReadFromTheFrontAndIsZeroWithoutOne) {
   EXPECT_EQ(leadingNumber("1e-400"), 0);
 }
 
+TEST(BoxNumberTest, AWholeNumberRoundsHalvesToEvenAndHoldsAtTheEndsOfThe16BitRange) {
+  struct Case {
+    const char* text;
+    int whole;
+  };
+  const std::string huge(400, '9');
+  for (const Case& c : {Case{"2.5", 2}, Case{"3.5", 4}, Case{"-2.5", -2}, Case{"-3.5", -4}, Case{"0.5", 0},
+                        Case{"2.51", 3}, Case{" 7 bots", 7}, Case{"none", 0}, Case{"32767.4", 32767},
+                        Case{"32767.5", 32767}, Case{"40000", 32767}, Case{"-32768.5", -32768}, Case{"-1e9", -32768},
+                        Case{huge.c_str(), 32767}})
+    EXPECT_EQ(boxWholeNumber(c.text), c.whole) << c.text;
+  EXPECT_EQ(oneBelow(0), -1);
+  EXPECT_EQ(oneBelow(-32767), -32768);
+  EXPECT_EQ(oneBelow(-32768), -32768) << "held at the smallest number, not wrapped round";
+}
+
 TEST(BoxNumberTest, NumbersAreWrittenBackWithABlankForTheSignAndShownInShortestForm) {
   EXPECT_EQ(boxNumberText(32), " 32");
   EXPECT_EQ(boxNumberText(0), " 0");

@@ -89,9 +89,9 @@ TEST_F(ZarnTest, SturmbotsVersionSelectsCaptionReactionTimesAndClassScheme) {
   for (const Case& c : {Case{nullptr, "Sturmbot Setup", "999", "999", 0, 0},
                         Case{"Sturmbot\r\n", "Sturmbot Setup", "999", "999", 0, 0},
                         Case{"S\r\n\r\n\r\nlater\r\n", "Sturmbot Setup", "999", "999", 0, 0},
-                        Case{"S\r\n--\r\n1.5\r\n2003\r\n", "Sturmbot 1.5 Setup", "30", "50", 0, 5},
-                        Case{"S\r\n--\r\n1.5 \r\n", "Sturmbot 1.5  Setup", "300", "500", 1, 7},
-                        Case{"S\r\n--\r\n1.7b", "Sturmbot 1.7b Setup", "300", "500", 1, 7}}) {
+                        Case{"S\r\n--\r\n1.5\r\n2003\r\n", "Sturmbot 1.5 Setup", " 30", " 50", 0, 5},
+                        Case{"S\r\n--\r\n1.5 \r\n", "Sturmbot 1.5  Setup", " 300", " 500", 1, 7},
+                        Case{"S\r\n--\r\n1.7b", "Sturmbot 1.7b Setup", " 300", " 500", 1, 7}}) {
     SCOPED_TRACE(c.history ? c.history : "no History.txt");
     FakePlatform fresh;
     buildGameFolder(fresh, {{"dod", "Day of Defeat", {}}});
@@ -126,7 +126,7 @@ TEST_F(ZarnTest, AVersionlessSturmbotKeepsTheLoadedTablesButNotTheirScheme) {
   chooseMod("dod");
   EXPECT_EQ(z.blnWeaponClasses, 0);
   EXPECT_EQ(z.lblClassAllies.caption(), "U.S.");
-  EXPECT_EQ(z.txtSturmbotMinReaction.text(), "300");
+  EXPECT_EQ(z.txtSturmbotMinReaction.text(), " 300");
 }
 
 TEST_F(ZarnTest, TheSplashShowsOnlyAPictureNamedExactlyAsExpected) {

@@ -1,5 +1,6 @@
 #include "app/box_number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -47,6 +48,20 @@ double leadingNumber(std::string_view text) {
   if (error == std::errc::result_out_of_range)
     magnitude = tinyExponent ? 0.0 : std::numeric_limits<double>::infinity();
   return negative ? -magnitude : magnitude;
+}
+
+std::int16_t boxWholeNumber(std::string_view text) {
+  using Limits = std::numeric_limits<std::int16_t>;
+  // Held in range first, so that an infinity or a huge number never meets the conversion.
+  const double held = std::clamp(leadingNumber(text), double{Limits::min()}, double{Limits::max()});
+  double whole = std::floor(held);
+  const double fraction = held - whole;
+  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0)) whole += 1;
+  return static_cast<std::int16_t>(whole);
+}
+
+std::int16_t oneBelow(std::int16_t value) {
+  return value == std::numeric_limits<std::int16_t>::min() ? value : static_cast<std::int16_t>(value - 1);
 }
 
 std::string boxNumberText(long long value) {

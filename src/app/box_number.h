@@ -2,6 +2,7 @@
 // with a blank where the sign would stand.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,14 @@
 // beyond the range of a double is an infinity of its sign. A text that is a number as a
 // whole is its own leading number, so this serves for both readings.
 double leadingNumber(std::string_view text);
+
+// A box's number as the Bot Setup clamps hold it: the leading number rounded to a whole
+// number, a half to the even neighbour ("2.5" is 2, "3.5" is 4), as a 16-bit signed
+// number. One beyond that range is held at its nearest end instead of wrapping round.
+std::int16_t boxWholeNumber(std::string_view text);
+
+// One less, held at the smallest 16-bit number instead of wrapping round to the largest.
+std::int16_t oneBelow(std::int16_t value);
 
 // A whole number as a page writes it back into a box: " 32", " 0", "-3".
 std::string boxNumberText(long long value);

@@ -249,6 +249,27 @@ class Zarn {
   void LoadClassTypeTables();
   void LoadBritishAlliesTable();
 
+  // ---- Bot setup ----------------------------------------------------------------------------
+  void optBotFile_Click();
+  void chkSturmbotFF_Click();
+  void chkSturmbotRank_Click();
+  void chkSturmbotFSquad_Click();
+  void chkSturmbotKnife_Click();
+  void chkSturmbotPistol_Click();
+  void chkSturmbotGrenade_Click();
+  void cmbSturmbotBlood_Click();
+  void txtSturmbotPasswd_Change();
+  void txtExtra3_Change();
+  void txtSturmbotMinBots_Change();
+  void txtSturmbotMaxBots_Change();
+  void txtSturmbotMinReaction_Change();
+  void txtSturmbotMaxReaction_Change();
+  void ClampBotCounts();
+  void ClampReactionTimes();
+  void cmdSturmbotOK_Click();
+  void cmdMarinebotOK_Click();
+  void cmdShrikebotOK_Click();
+
  private:
   platform::Platform& system_;
   bool settingsFailureReported_ = false;
@@ -292,4 +313,10 @@ class Zarn {
   // Parts of the choice of a mod.
   void ShowModTitle();   // from liblist.gam into lblModSupport
   void SetUpSturmbot();  // version, reaction defaults and class scheme
+
+  // Parts of the Bot Setup page.
+  void ShowSturmbotPage();
+  void ShowBotNotice(forms::Frame& page);  // the Marinebot or Shrikebot page
+  void RebuildBotText();                   // after an input: the view, the text shown, Save offered
+  void ConfirmBotStep(forms::Frame& page);
 };

@@ -320,4 +320,22 @@ void Zarn::WireEvents() {
   cmdAddMap.onClick = to(&Zarn::cmdAddMap_Click);
   cmdClearMapList.onClick = to(&Zarn::cmdClearMapList_Click);
   cmdMapOK.onClick = to(&Zarn::cmdMapOK_Click);
+
+  optBotFile.onClick = to(&Zarn::optBotFile_Click);
+  chkSturmbotFF.onClick = to(&Zarn::chkSturmbotFF_Click);
+  chkSturmbotRank.onClick = to(&Zarn::chkSturmbotRank_Click);
+  chkSturmbotFSquad.onClick = to(&Zarn::chkSturmbotFSquad_Click);
+  chkSturmbotKnife.onClick = to(&Zarn::chkSturmbotKnife_Click);
+  chkSturmbotPistol.onClick = to(&Zarn::chkSturmbotPistol_Click);
+  chkSturmbotGrenade.onClick = to(&Zarn::chkSturmbotGrenade_Click);
+  cmbSturmbotBlood.onClick = to(&Zarn::cmbSturmbotBlood_Click);
+  txtSturmbotPasswd.onChange = to(&Zarn::txtSturmbotPasswd_Change);
+  txtExtra3.onChange = to(&Zarn::txtExtra3_Change);
+  txtSturmbotMinBots.onChange = to(&Zarn::txtSturmbotMinBots_Change);
+  txtSturmbotMaxBots.onChange = to(&Zarn::txtSturmbotMaxBots_Change);
+  txtSturmbotMinReaction.onChange = to(&Zarn::txtSturmbotMinReaction_Change);
+  txtSturmbotMaxReaction.onChange = to(&Zarn::txtSturmbotMaxReaction_Change);
+  cmdSturmbotOK.onClick = to(&Zarn::cmdSturmbotOK_Click);
+  cmdMarinebotOK.onClick = to(&Zarn::cmdMarinebotOK_Click);
+  cmdShrikebotOK.onClick = to(&Zarn::cmdShrikebotOK_Click);
 }
