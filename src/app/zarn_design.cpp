@@ -193,7 +193,8 @@ void Zarn::DesignControls() {
   }
   Shape1.place(&frmSturmbotSetup, 120, 1290, 2415, 1005);
   captioned(lblExtra3, "Extra Variables:").place(&frmSturmbotSetup, 240, 2820, 2175, kLine);
-  txtExtra3.place(&frmSturmbotSetup, 240, 3060, 2295, 975);
+  // Reaches under the right column, which ends above it, so that its lines do not wrap.
+  txtExtra3.place(&frmSturmbotSetup, 240, 3060, 3135, 975);
   txtExtra3.multiLine = txtExtra3.verticalScroll = true;
   txtExtra3.toolTip = "Add more stuff in here.";
   captioned(cmdSturmbotOK, "Save").place(&frmSturmbotSetup, 3600, 3600, 1215, kButton);
@@ -231,15 +232,13 @@ void Zarn::DesignControls() {
   cmdSturmbotDel.toolTip = "undo map-custom bot file";
   captioned(cmdSturmbotSave, "Save File").place(&frmSturmbotCustom, 2160, 3240, 1935, kButton);
 
-  // Marinebot and Shrikebot pages: a notice and the step's Save.
-  struct Notice { forms::Frame& frame; const char* caption; forms::Label& label; const char* text; forms::CommandButton& save; };
-  for (const Notice& n : {Notice{frmMarinebotSetup, "Marinebot Setup", Label3,
-                                 "Marinebot is installed. Nothing to set here: press Save.", cmdMarinebotOK},
-                          Notice{frmShrikebotSetup, "Shrikebot Setup", Label6,
-                                 "Shrikebot is installed. Nothing to set here: press Save.", cmdShrikebotOK}}) {
+  // Marinebot and Shrikebot pages: a one-line notice and the step's Save.
+  struct Notice { forms::Frame& frame; const char* caption; forms::Label& label; forms::CommandButton& save; };
+  for (const Notice& n : {Notice{frmMarinebotSetup, "Marinebot Setup", Label3, cmdMarinebotOK},
+                          Notice{frmShrikebotSetup, "Shrikebot Setup", Label6, cmdShrikebotOK}}) {
     captioned(n.frame, n.caption).place(nullptr, 0, 3000, 4575, 1695);
     n.frame.setForeColor(kHighlight);
-    captioned(n.label, n.text).place(&n.frame, 240, 360, 4095, 735);
+    captioned(n.label, "Save confirms the step; no file.").place(&n.frame, 120, 360, 4335, 735);
     n.label.font = Font{"Fixedsys", 9};
     n.label.alignment = Align::Center;
     n.label.setForeColor(kRed);

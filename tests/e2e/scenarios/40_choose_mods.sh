@@ -13,10 +13,11 @@ pick cmbModList dod
 expect lblModSupport text "Day of Defeat"
 expect optBotFile visible yes
 expect picSplash visible no
-# Sturmbot 3.0 has weapon classes, with the slower reaction times.
+# Sturmbot 3.0 has weapon classes, with the slower reaction times, clamped and written
+# back with a blank before them.
 expect frmSturmbotSetup text "Sturmbot 3.0 Setup"
-expect txtSturmbotMinReaction text 300
-expect txtSturmbotMaxReaction text 500
+expect txtSturmbotMinReaction text " 300"
+expect txtSturmbotMaxReaction text " 500"
 pick cmbModList firearms
 expect lblModSupport text Firearms
 expect optBotFile visible yes
