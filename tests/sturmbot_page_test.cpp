@@ -18,6 +18,12 @@ class SturmbotPageTest : public BotRoadTest {
     forms::TextBox* box;
     std::string text;
   };
+  // Entries into a pair of clamped boxes and the texts the pair then holds.
+  struct ClampCase {
+    std::vector<Entry> entries;
+    const char* min;
+    const char* max;
+  };
   void enter(const std::vector<Entry>& entries) {
     for (const Entry& entry : entries) {
       ASSERT_TRUE(entry.box->operable()) << entry.box->name();
@@ -115,12 +121,7 @@ TEST_F(SturmbotPageTest, AClearedFillServerBoxEndsTheTextWithTheAddbotLinesAndSh
 
 TEST_F(SturmbotPageTest, TheBotCountsStayWithinTheMaximumPlayersAndInOrder) {
   Zarn& z = openSturmbotPage();
-  struct Case {
-    std::vector<Entry> entries;
-    const char* min;
-    const char* max;
-  };
-  const std::vector<Case> cases = {
+  const std::vector<ClampCase> cases = {
       {{{&z.txtSturmbotMaxBots, "5"}}, " 0", " 5"},
       {{{&z.txtSturmbotMaxBots, "12"}}, " 0", " 8"},
       {{{&z.txtSturmbotMaxBots, "8"}, {&z.txtSturmbotMinBots, "6"}, {&z.txtSturmbotMaxBots, "4"}}, " 3", " 4"},
@@ -137,7 +138,7 @@ TEST_F(SturmbotPageTest, TheBotCountsStayWithinTheMaximumPlayersAndInOrder) {
       {{{&z.txtSturmbotMaxBots, "1e9"}}, " 0", " 8"},
       {{{&z.txtSturmbotMaxBots, "-99999"}}, " 0", "-32768"},
   };
-  for (const Case& c : cases) {
+  for (const ClampCase& c : cases) {
     SCOPED_TRACE(c.entries.back().box->name() + " " + c.entries.back().text);
     enter({{&z.txtSturmbotMaxBots, "0"}});
     enter(c.entries);
@@ -166,12 +167,7 @@ TEST_F(SturmbotPageTest, TheBotCountsStayWithinTheMaximumPlayersAndInOrder) {
 
 TEST_F(SturmbotPageTest, TheReactionTimesKeepTheLowerBelowTheUpper) {
   Zarn& z = openSturmbotPage();
-  struct Case {
-    std::vector<Entry> entries;
-    const char* min;
-    const char* max;
-  };
-  const std::vector<Case> cases = {
+  const std::vector<ClampCase> cases = {
       {{{&z.txtSturmbotMaxReaction, "300"}, {&z.txtSturmbotMinReaction, "500"}}, " 299", " 300"},
       {{{&z.txtSturmbotMinReaction, "-5"}}, " 0", " 50"},
       {{{&z.txtSturmbotMaxReaction, "0"}}, " 0", " 0"},
@@ -182,7 +178,7 @@ TEST_F(SturmbotPageTest, TheReactionTimesKeepTheLowerBelowTheUpper) {
       {{{&z.txtSturmbotMaxReaction, "99999"}}, " 30", " 32767"},
       {{{&z.txtSturmbotMaxReaction, "-99999"}}, " 0", " 0"},
   };
-  for (const Case& c : cases) {
+  for (const ClampCase& c : cases) {
     SCOPED_TRACE(c.entries.back().box->name() + " " + c.entries.back().text);
     enter({{&z.txtSturmbotMinReaction, "0"}, {&z.txtSturmbotMaxReaction, "50"}, {&z.txtSturmbotMinReaction, "30"}});
     enter(c.entries);

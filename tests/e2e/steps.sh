@@ -12,6 +12,22 @@ pick cmbMapList1 "$2"
 STEPS
 }
 
+# save_bot_page_and_start <save button> <page frame>: the driver's lines that take up the
+# running zarn on its Bot Setup page, save the page, start the server and close the window.
+save_bot_page_and_start() {
+  cat <<STEPS
+attach
+click $1
+expect $2 visible no
+expect cmdStart enabled yes
+expect lblStatus text "You can now Start Server"
+click cmdStart
+expect lblStatus text "Server started. Have fun!"
+close
+ended
+STEPS
+}
+
 # screenshot <scenario> <geometry> <png>: that region of the screen, as the driver's
 # `geometry` printed it.
 screenshot() {

@@ -55,17 +55,7 @@ geometry
 SCRIPT
 then
   screenshot sturmbot-road "$(tail -n 1 "$scripts/sturmbot-road.txt")" "$artifacts/sturmbot-page.png" || true
-  drive sturmbot-save <<SCRIPT && sturmbot_results || true
-attach
-click cmdSturmbotOK
-expect frmSturmbotSetup visible no
-expect cmdStart enabled yes
-expect lblStatus text "You can now Start Server"
-click cmdStart
-expect lblStatus text "Server started. Have fun!"
-close
-ended
-SCRIPT
+  drive sturmbot-save <<<"$(save_bot_page_and_start cmdSturmbotOK frmSturmbotSetup)" && sturmbot_results || true
 fi
 # Later scenarios rely on the sample game's Sturmbot 3.0, whatever happened above.
 write_lines "$sturmbot_history" 'Sturmbot release history' '' '3.0' 'sample notes'

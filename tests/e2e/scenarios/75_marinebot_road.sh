@@ -27,18 +27,7 @@ geometry
 SCRIPT
 then
   screenshot marinebot-road "$(tail -n 1 "$scripts/marinebot-road.txt")" "$artifacts/marinebot-page.png" || true
-  if drive marinebot-save <<SCRIPT
-attach
-click cmdMarinebotOK
-expect frmMarinebotSetup visible no
-expect cmdStart enabled yes
-expect lblStatus text "You can now Start Server"
-click cmdStart
-expect lblStatus text "Server started. Have fun!"
-close
-ended
-SCRIPT
-  then
+  if drive marinebot-save <<<"$(save_bot_page_and_start cmdMarinebotOK frmMarinebotSetup)"; then
     expect_file marinebot-road "$game/zarn.bat" "$marinebot_line"
     wait_for_file marinebot-road "$game/started.txt" 20 &&
       expect_file marinebot-road "$game/started.txt" "$marinebot_line"
