@@ -91,10 +91,15 @@ TEST_F(SturmbotPageTest, EveryInputRebuildsTheTextItemByItem) {
   z.cmbSturmbotBlood.operatorPick(1);
   change("bloodmode 3", "bloodmode 1");
   EXPECT_EQ(z.txtFileContents.text(), expected);
-  z.cmbSturmbotBlood.operatorType("");
+  z.cmbSturmbotBlood.operatorType("\u00e9-custom");
   z.chkSturmbotRank.operatorClick();
   change("rank off", "rank on");
-  change("bloodmode 1", "bloodmode ");
+  change("bloodmode 1", "bloodmode \u00e9");
+  EXPECT_EQ(z.txtFileContents.text(), expected) << "a character of two bytes is taken whole";
+  z.cmbSturmbotBlood.operatorType("");
+  z.chkSturmbotRank.operatorClick();
+  change("rank on", "rank off");
+  change("bloodmode \u00e9", "bloodmode ");
   EXPECT_EQ(z.txtFileContents.text(), expected);
 
   // The extra variables keep their own line ends, also none at all.
@@ -105,18 +110,6 @@ TEST_F(SturmbotPageTest, EveryInputRebuildsTheTextItemByItem) {
   EXPECT_EQ(z.txtFileContents.text(), expected);
   EXPECT_EQ(z.strBotText, expected);
   EXPECT_TRUE(z.frmSturmbotSetup.visible());
-}
-
-TEST_F(SturmbotPageTest, AClearedFillServerBoxEndsTheTextWithTheAddbotLinesAndShowsThePerMapPanel) {
-  Zarn& z = openSturmbotPage();
-  z.cmdSturmbotDel.setEnabled(true);
-  z.chkSturmbotFillserver.operatorClick();
-  enter({{&z.txtSturmbotPasswd, "x"}, {&z.txtSturmbotPasswd, ""}});  // a rebuild
-
-  EXPECT_EQ(z.txtFileContents.text(), replaced(kSturmbot15Text, "\r\nfillserver", "\r\n"))
-      << "no addbot lines yet: the last item is empty";
-  EXPECT_TRUE(z.frmSturmbotCustom.visible());
-  EXPECT_FALSE(z.cmdSturmbotDel.enabled());
 }
 
 TEST_F(SturmbotPageTest, TheBotCountsStayWithinTheMaximumPlayersAndInOrder) {

@@ -11,6 +11,13 @@ std::string onOff(const char* keyword, const forms::CheckBox& box) {
   return std::string(keyword) + (box.checked() ? " on" : " off");
 }
 
+// The first character whole: one of UTF-8 may take several bytes.
+std::string firstCharacter(const std::string& text) {
+  std::size_t length = text.empty() ? 0 : 1;
+  while (length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) ++length;
+  return text.substr(0, length);
+}
+
 // Items joined by CR LF, none after the last; the extra variables keep their own line ends.
 std::string sturmbotSettings(const Zarn& z) {
   std::string text = "# Sturmbot settings";
@@ -28,8 +35,8 @@ std::string sturmbotSettings(const Zarn& z) {
   add(onOff("knifeonly", z.chkSturmbotKnife));
   add(onOff("pistolonly", z.chkSturmbotPistol));
   add(onOff("grenadeonly", z.chkSturmbotGrenade));
-  add("bloodmode " + z.cmbSturmbotBlood.text().substr(0, 1));
-  // Sturmbot reads the grenade switch once more after the blood mode.
+  add("bloodmode " + firstCharacter(z.cmbSturmbotBlood.text()));
+  // The grenade switch stands a second time, after the blood mode, with the same value.
   add(onOff("grenadeonly", z.chkSturmbotGrenade));
   if (boxWholeNumber(z.txtSturmbotMaxBots.text()) != 0) {
     add("min_bots " + z.txtSturmbotMinBots.text());
