@@ -269,6 +269,9 @@ class Zarn {
   void cmdSturmbotOK_Click();
   void cmdMarinebotOK_Click();
   void cmdShrikebotOK_Click();
+  // Sets blnCountryKnown and blnAlliesBritish when the map's entities tell the country;
+  // leaves them as they were otherwise.
+  void DetectAlliesCountry(const std::string& map);
 
  private:
   platform::Platform& system_;
@@ -309,6 +312,9 @@ class Zarn {
   // A search's listing: the old one removed, the command run, the new one read whole.
   std::optional<std::string> ReadListing(const std::string& commandLine);
   bool WaitUntil(const std::function<bool()>& done);
+  // Has ripent.exe export the map's entities into `entPath`: true once the export is there
+  // and the tool has ended, each within its bound. A missing tool ends the program.
+  bool ExportEntities(const std::string& map, const std::string& entPath);
 
   // Parts of the choice of a mod.
   void ShowModTitle();   // from liblist.gam into lblModSupport

@@ -1,5 +1,5 @@
-# A game folder of our own for zarn to work on: the stand-ins for hl.exe and hlds.exe and
-# a few mods made of nothing but small files written here. Sourced.
+# A game folder of our own for zarn to work on: the stand-ins for hl.exe, hlds.exe and
+# ripent.exe and a few mods made of nothing but small files written here. Sourced.
 
 # Writes the lines given, each ended by CR LF, to the file $1.
 write_lines() {
@@ -16,13 +16,44 @@ add_mod() {
   for map in "$@"; do printf 'sample map %s\n' "$map" >"$mod/maps/$map.bsp"; done
 }
 
-# make_sample_game <game folder> <folder holding the stand-ins hl.exe and hlds.exe>
+# le32 <number>: the number as four little-endian bytes, written as printf escapes.
+le32() { printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)); }
+
+# write_bsp <file> <entity line>...: a map file of our own minimal kind, as the ripent.exe
+# stand-in reads it: version 30, 15 lumps of offset and length, and lump 0 holding the
+# lines, each ended by LF.
+write_bsp() {
+  local file=$1 entities header size lump; shift
+  entities=$(printf '%s\n' "$@"; printf x)
+  entities=${entities%x}
+  size=$(printf '%s' "$entities" | wc -c)
+  header=$(le32 30)$(le32 124)$(le32 "$size")
+  for lump in $(seq 14); do header+=$(le32 $((124 + size)))$(le32 0); done
+  { printf '%b' "$header"; printf '%s' "$entities"; } >"$file"
+}
+
+# dod_map <mod folder> <map> [<detect_allies_country value>]: a map whose entities tell the
+# Allies' country in their last lines, or not at all.
+dod_map() {
+  local world=('{' '"classname" "worldspawn"' '"message" "Sample map"' '"wad" "sample.wad"' '"mapversion" "220"' '}')
+  if [ $# -eq 3 ]; then
+    write_bsp "$1/maps/$2.bsp" "${world[@]}" '{' '"classname" "info_doddetect"' "\"detect_allies_country\" \"$3\"" '}'
+  else
+    write_bsp "$1/maps/$2.bsp" "${world[@]}"
+  fi
+}
+
+# make_sample_game <game folder> <folder holding the stand-ins hl.exe, hlds.exe, ripent.exe>
 make_sample_game() {
   local game=$1 standins=$2
   mkdir -p "$game"
-  cp "$standins/hl.exe" "$standins/hlds.exe" "$game/"
+  cp "$standins/hl.exe" "$standins/hlds.exe" "$standins/ripent.exe" "$game/"
   add_mod "$game" valve "Half-Life" canal depot quarry
   add_mod "$game" dod "Day of Defeat" dod_harbour dod_orchard dod_ridge
+  # The Allies of dod_ridge are British, those of dod_harbour U.S.; dod_orchard does not say.
+  dod_map "$game/dod" dod_ridge 1
+  dod_map "$game/dod" dod_harbour 0
+  dod_map "$game/dod" dod_orchard
   add_mod "$game" firearms "Firearms" fa_crossing fa_depot
   add_mod "$game" wie "World in Embers" wie_bridge
   add_mod "$game" "Blank Mod" "A Mod With Blanks" arena

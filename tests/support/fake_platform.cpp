@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "app/text_lines.h"
+#include "support/bsp_file.h"
 
 namespace fs = std::filesystem;
 
@@ -55,6 +56,11 @@ bool matchesPattern(const std::string& name, const std::string& pattern) {
   const std::string tail = lowerCase(pattern.substr(1));
   const std::string n = lowerCase(name);
   return n.size() >= tail.size() && n.compare(n.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// Whether the path is among `paths`, which are held in lower case as Windows compares them.
+bool isListed(const std::vector<std::string>& paths, const std::string& path) {
+  return std::find(paths.begin(), paths.end(), lowerCase(path)) != paths.end();
 }
 
 std::string readWhole(const fs::path& path) {
@@ -126,6 +132,8 @@ bool FakePlatform::exists(const std::string& windowsPath) const { return fs::exi
 
 void FakePlatform::refuseWritesTo(const std::string& windowsPath) { refused_.push_back(lowerCase(windowsPath)); }
 
+void FakePlatform::refuseReadsOf(const std::string& windowsPath) { unreadable_.push_back(lowerCase(windowsPath)); }
+
 std::string FakePlatform::lookUp(const std::string& path) {
   runDueJobs();
   if (path.empty() || path.back() == '\\') return "";
@@ -136,12 +144,12 @@ std::string FakePlatform::lookUp(const std::string& path) {
 std::optional<std::string> FakePlatform::readTextFile(const std::string& path) {
   runDueJobs();
   const fs::path host = hostPath(path);
-  if (!fs::is_regular_file(host)) return std::nullopt;
+  if (!fs::is_regular_file(host) || isListed(unreadable_, path)) return std::nullopt;
   return readWhole(host);
 }
 
 platform::Outcome FakePlatform::writeTextFile(const std::string& path, const std::string& text) {
-  if (std::find(refused_.begin(), refused_.end(), lowerCase(path)) != refused_.end()) return {"Access is denied."};
+  if (isListed(refused_, path)) return {"Access is denied."};
   const fs::path host = hostPath(path);
   if (!fs::is_directory(host.parent_path())) return {"The system cannot find the path specified."};
   const fs::path fresh = host.string() + ".new";
@@ -205,10 +213,21 @@ void FakePlatform::interpret(const Job& job) {
     if (parts.size() >= 5 && lowerCase(parts[0]) == "dir" && parts[parts.size() - 2] == ">") {
       const bool foldersOnly = std::find(parts.begin(), parts.end(), "/ad") != parts.end();
       writeFile(parts.back(), dirListing(parts[1], foldersOnly));
-    } else {
-      programsRun.push_back(line);
+      continue;
     }
+    programsRun.push_back(line);
+    if (parts.size() >= 3 && parts[1] == "-export" &&
+        lowerCase(parts[0].substr(parts[0].find_last_of('\\') + 1)) == "ripent.exe")
+      exportEntities(parts[0], parts[2]);
   }
+}
+
+// What ripent.exe does: the map's entity lump as text into <map>.ent beside it; nothing
+// for a file that is no map.
+void FakePlatform::exportEntities(const std::string& tool, const std::string& bsp) {
+  if (!exists(tool) || exportsNothing || bsp.size() < 4) return;
+  const std::optional<std::string> entities = entityLumpOf(fileContent(bsp));
+  if (entities) writeFile(bsp.substr(0, bsp.size() - 4) + ".ent", *entities);
 }
 
 // What "dir <argument> /b" prints: bare names in the order of the file system (here,

@@ -1,7 +1,8 @@
 // The operating system as the tests see it: drive C: is a temporary folder on the host,
 // names are looked up case-insensitively and returned as stored, message boxes answer
 // from a script, and the command interpreter understands the lines the program writes
-// into its batch files, optionally only after a number of waits.
+// into its batch files, optionally only after a number of waits: dir listings, and
+// ripent.exe, when the drive holds it, exporting a map's entity lump (support/bsp_file.h).
 #pragma once
 
 #include <deque>
@@ -34,12 +35,14 @@ class FakePlatform : public platform::Platform {
   std::string fileContent(const std::string& windowsPath) const;  // empty when absent
   bool exists(const std::string& windowsPath) const;
   void refuseWritesTo(const std::string& windowsPath);  // writes there fail, as read-only
+  void refuseReadsOf(const std::string& windowsPath);   // reads fail, as for a locked file
   std::deque<platform::Answer> answers;                 // next message-box answers
   int outputDelayWaits = 0;  // a started command writes its output after this many waits
   int endDelayWaits = 0;     // ... and ends this many waits after that
   bool commandsNeverRun = false;
   bool startsFail = false;   // startHidden gives null, as when no process can be created
   bool undeletable = false;  // deleteFile fails, as for a file another process holds open
+  bool exportsNothing = false;  // ripent.exe runs but writes no export
 
   // ---- What the program did ------------------------------------------------------------
   std::vector<std::string> startedCommands;  // command lines given to startHidden
@@ -85,9 +88,10 @@ class FakePlatform : public platform::Platform {
   void runDueJobs();
   void interpret(const Job& job);
   std::string dirListing(const std::string& argument, bool foldersOnly) const;
+  void exportEntities(const std::string& tool, const std::string& bsp);
 
   std::filesystem::path root_;
-  std::vector<std::string> refused_;
+  std::vector<std::string> refused_, unreadable_;
   std::vector<std::shared_ptr<Job>> jobs_;
   long long folderCreations_ = 0;
 };

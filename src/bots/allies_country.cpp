@@ -1,0 +1,54 @@
+// Whether a map's Allies are British, as the map's entities say. ripent.exe exports them
+// beside the map once; the export is kept and scanned again by every later call.
+#include "app/busy_pointer.h"
+#include "app/text_lines.h"
+#include "app/zarn.h"
+#include "bots/entity_scan.h"
+
+namespace {
+constexpr const char* kTool = "ripent.exe";
+// Looks for the export, each after a wait, before the operator is asked.
+constexpr int kExportLooks = 41;
+}  // namespace
+
+void Zarn::DetectAlliesCountry(const std::string& map) {
+  const std::string entPath = ModPath("\\maps\\" + map + ".ent");
+  std::optional<std::string> entities;
+  if (FileIsPresent(entPath) || ExportEntities(map, entPath)) entities = system_.readTextFile(entPath);
+  if (!entities) {
+    const platform::Answer answer = system_.messageBox(
+        "Encountered a problem with determining country for Allies.\r\nWould you like to ignore this and proceed?",
+        "ZARN Alert!", platform::MessageStyle::Question, platform::MessageButtons::YesNo);
+    if (answer == platform::Answer::No) mnuExit_Click();
+    return;
+  }
+  const AlliesCountry country = scanEntities(*entities);
+  if (!country.known) return;
+  blnCountryKnown = 1;
+  blnAlliesBritish = country.british ? 1 : 0;
+}
+
+bool Zarn::ExportEntities(const std::string& map, const std::string& entPath) {
+  BusyPointer busy(system_);
+  const std::string tool = strHalfLifeDir + kTool;
+  if (!FileIsPresent(tool)) {
+    system_.messageBox("FATAL ERROR: Require that RIPENT.EXE exist in " + strHalfLifeDir +
+                           "\r\nRIPENT is required to check map entities in order to determine if the Allies team is "
+                           "British.\r\nPlease follow the installation instructions for this program.",
+                       "ZARN Alert!", platform::MessageStyle::Critical, platform::MessageButtons::Ok);
+    system_.endProgram();
+  }
+  strBatchLine = quotedIfBlank(tool) + " -export " + quotedIfBlank(ModPath("\\maps\\" + map + ".bsp")) + " > " +
+                 quotedIfBlank(strListFile);
+  const std::unique_ptr<platform::StartedProcess> process =
+      StartBatch(strBatchFile, strBatchLine, quotedIfBlank(strBatchFile));
+  if (!process) return false;
+  WaitABit();
+  bool exported = false;
+  for (int look = 1; look <= kExportLooks && !exported; ++look) {
+    WaitABit();
+    exported = FileIsPresent(entPath);
+  }
+  // The export is there as soon as the tool opens it; it is whole once the tool has ended.
+  return exported && (process->hasEnded() || WaitUntil([&process] { return process->hasEnded(); }));
+}
