@@ -50,9 +50,10 @@ void Zarn::DesignControls() {
   lblModSupport.setForeColor(kBlack);
   struct Step { forms::OptionButton& option; const char* caption; int left, top; };
   for (const Step& step : {Step{optCommandLine, "Command Line", 240, 1200}, Step{optMapFile, "Map Cycle", 240, 1560},
-                           Step{optBotFile, "Bot Setup", 240, 1920}, Step{optServerFile, "Server Configuration", 3000, 1200},
-                           Step{optMotd, "Welcome Message", 3000, 1560}}) {
-    captioned(step.option, step.caption).place(&frmControlCenter, step.left, step.top, 1815, 375);
+                           Step{optBotFile, "Bot Setup", 240, 1920}, Step{optServerFile, "Server Configuration", 2760, 1200},
+                           Step{optMotd, "Welcome Message", 2760, 1560}}) {
+    // Wide enough for "Server Configuration" in the fonts Windows and Wine draw it in.
+    captioned(step.option, step.caption).place(&frmControlCenter, step.left, step.top, 2055, 375);
     step.option.setBackColor(colours::kStepPending);
   }
   captioned(lblStatus, "Hi there!").place(&frmControlCenter, 240, 2400, 3135, 495);
