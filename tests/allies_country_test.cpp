@@ -12,20 +12,14 @@ const std::string kQuestion =
 
 class AlliesCountryTest : public ZarnTest {
  protected:
-  // dod chosen in `gameDir`, which holds ripent.exe and maps whose Allies are British
-  // (ridge), U.S. (harbour) or not told (orchard).
+  // dod chosen in `gameDir`, with ripent.exe and the maps of addDodMaps.
   Zarn& startDod(const std::string& gameDir = kGameDir) {
     buildGameFolder(system, {{"dod", "Day of Defeat", {}}}, gameDir);
     if (gameDir != kGameDir) system.writeFile("C:\\WINDOWS\\zarn.ini", "path " + gameDir + "\r\n");
-    system.writeFile(gameDir + "ripent.exe", "stand-in");
-    for (const auto& [map, country] : {std::pair{"dod_ridge", "1"}, {"dod_harbour", "0"}, {"dod_orchard", ""}})
-      writeMap(gameDir, map, country);
+    addDodMaps(system, gameDir);
     Zarn& z = start();
     chooseMod("dod");
     return z;
-  }
-  void writeMap(const std::string& gameDir, const std::string& map, const std::string& country) {
-    system.writeFile(gameDir + "dod\\maps\\" + map + ".bsp", bspWithEntities(sampleEntities(country)));
   }
   // As a caller asks: the country unknown before the call.
   void detect(const std::string& map) {
@@ -124,7 +118,7 @@ TEST_F(AlliesCountryTest, TheExportIsReadOnlyOnceTheToolHasEnded) {
   EXPECT_GE(system.waits() - waits, 3 + 4);
 
   // A tool that does not end within the bound: its export may be half written.
-  writeMap(kGameDir, "dod_slow", "1");
+  writeDodMap(system, kGameDir, "dod_slow", "1");
   system.endDelayWaits = 1000;
   z.blnAlliesBritish = 0;
   system.answers = {Answer::Yes};

@@ -1,13 +1,7 @@
+#include "support/class_names.h"
 #include "support/game_folder.h"
 
 namespace {
-
-using Names = std::vector<std::string>;
-
-const Names kUsWeapons = {"garand", "carbine", "bar", "greasegun", "thompson", "spring", "30cal"};
-const Names kGermanWeapons = {"kar", "kar43", "fg42", "fg42s", "mp40", "mp44", "scopedkar", "mg34", "mg42"};
-const Names kClassTypes = {"light", "assault", "heavy", "sniper", "mg"};
-const Names kBritish = {"light", "assault", "sniper", "mg"};
 
 Names slots(const Slots<std::string, 20>& table, int count) {
   Names names;

@@ -14,6 +14,8 @@
 #include "forms/form.h"
 #include "platform/platform.h"
 
+struct ClassSide;  // maps/class_side.h
+
 using Integer = std::int16_t;  // the window's whole numbers and 0/1 flags
 using Long = std::int32_t;
 
@@ -174,7 +176,7 @@ class Zarn {
   std::string strAlliesLimitPrefix, strAxisLimitPrefix;
   Slots<std::string, 20> strClassAllies, strLimitAllies, strClassAxis, strLimitAxis;
   Integer intAlliesClassCount = 0, intAxisClassCount = 0;
-  std::string strOtherCfgLines, strClassLimitLines;
+  std::string strMapCfgPath, strOtherCfgLines, strClassLimitLines;
   Integer blnWeaponClasses = 0, blnCountryKnown = 0, blnAlliesBritish = 0;
 
   Integer intFrameWidth = 0, intFrameWidthWide = 0;
@@ -248,6 +250,14 @@ class Zarn {
   void LoadWeaponClassTables();
   void LoadClassTypeTables();
   void LoadBritishAlliesTable();
+  void LoadMapClassLimits();
+  void BuildClassLimitLines();
+  void cmdClassLimitOK_Click();
+  void chkClassLimit_Click();
+  void cmbClassAllies_Click();
+  void cmbClassAxis_Click();
+  void cmbLimitAllies_Click();
+  void cmbLimitAxis_Click();
 
   // ---- Bot setup ----------------------------------------------------------------------------
   void optBotFile_Click();
@@ -276,6 +286,9 @@ class Zarn {
  private:
   platform::Platform& system_;
   bool settingsFailureReported_ = false;
+  // Why the map's file, present at the last load of its class limits, could not be read;
+  // empty when it could or was not there.
+  std::string mapCfgReadError_;
 
   void DesignControls();  // zarn_design.cpp
   void WireEvents();      // zarn_design.cpp
@@ -325,4 +338,13 @@ class Zarn {
   void ShowBotNotice(forms::Frame& page);  // the Marinebot or Shrikebot page
   void RebuildBotText();                   // after an input: the view, the text shown, Save offered
   void ConfirmBotStep(forms::Frame& page);
+
+  // Parts of the Map Cycle page and its class-limit editor.
+  void PreviewMapCycle();
+  void PreviewMapCfg();  // the map's file as the editor's Save would write it
+  void LockMapList(bool locked);  // the map list and the page's three buttons
+  // Sets strMapCfgPath to the selected map's file; true when the file is there.
+  bool FindMapCfg();
+  // A pick in one of the editor's four combos: `onSlot` acts on the slot of the class shown.
+  void ClassLimitPicked(const ClassSide& side, void (*onSlot)(const ClassSide& side, int slot));
 };

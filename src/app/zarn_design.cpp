@@ -320,6 +320,12 @@ void Zarn::WireEvents() {
   cmdAddMap.onClick = to(&Zarn::cmdAddMap_Click);
   cmdClearMapList.onClick = to(&Zarn::cmdClearMapList_Click);
   cmdMapOK.onClick = to(&Zarn::cmdMapOK_Click);
+  chkClassLimit.onClick = to(&Zarn::chkClassLimit_Click);
+  cmbClassAllies.onClick = to(&Zarn::cmbClassAllies_Click);
+  cmbClassAxis.onClick = to(&Zarn::cmbClassAxis_Click);
+  cmbLimitAllies.onClick = to(&Zarn::cmbLimitAllies_Click);
+  cmbLimitAxis.onClick = to(&Zarn::cmbLimitAxis_Click);
+  cmdClassLimitOK.onClick = to(&Zarn::cmdClassLimitOK_Click);
 
   optBotFile.onClick = to(&Zarn::optBotFile_Click);
   chkSturmbotFF.onClick = to(&Zarn::chkSturmbotFF_Click);

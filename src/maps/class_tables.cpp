@@ -1,7 +1,10 @@
+// The class-limit tables of both schemes and of British Allies, and the loads that put
+// them in place.
 #include <span>
 #include <string_view>
 
 #include "app/zarn.h"
+#include "maps/class_side.h"
 
 namespace {
 struct ClassTable {
@@ -21,26 +24,8 @@ constexpr ClassTable kAlliesClassTypeTable{"Allies", "mp_limitallies", kClassTyp
 constexpr ClassTable kAxisClassTypeTable{"Axis", "mp_limitaxis", kClassTypes};
 constexpr ClassTable kBritishTable{"British", "mp_limitbrit", kBritishClassTypes};
 
-// The window state and controls of one side.
-struct Side {
-  forms::Label& caption;
-  std::string& prefix;
-  Slots<std::string, 20>& classes;
-  Slots<std::string, 20>& limits;
-  Integer& count;
-  forms::ComboBox& classList;
-};
-
-Side allies(Zarn& z) {
-  return {z.lblClassAllies, z.strAlliesLimitPrefix, z.strClassAllies, z.strLimitAllies, z.intAlliesClassCount, z.cmbClassAllies};
-}
-
-Side axis(Zarn& z) {
-  return {z.lblClassAxis, z.strAxisLimitPrefix, z.strClassAxis, z.strLimitAxis, z.intAxisClassCount, z.cmbClassAxis};
-}
-
 // Slots above the table's count keep what they held: only slots 1 to the count are read.
-void load(const Side& side, const ClassTable& table) {
+void load(const ClassSide& side, const ClassTable& table) {
   side.caption.setCaption(std::string(table.caption));
   side.prefix = table.prefix;
   side.count = static_cast<Integer>(table.classes.size());
@@ -53,14 +38,30 @@ void load(const Side& side, const ClassTable& table) {
 }
 }  // namespace
 
+ClassSide alliesSide(Zarn& z) {
+  return {z.lblClassAllies, z.strAlliesLimitPrefix, z.strClassAllies, z.strLimitAllies, z.intAlliesClassCount,
+          z.cmbClassAllies, z.cmbLimitAllies};
+}
+
+ClassSide axisSide(Zarn& z) {
+  return {z.lblClassAxis, z.strAxisLimitPrefix, z.strClassAxis, z.strLimitAxis, z.intAxisClassCount, z.cmbClassAxis,
+          z.cmbLimitAxis};
+}
+
+int slotOf(const ClassSide& side, const std::string& className) {
+  for (int slot = 1; slot <= side.count; ++slot)
+    if (side.classes[slot] == className) return slot;
+  return 0;
+}
+
 void Zarn::LoadWeaponClassTables() {
-  load(allies(*this), kUsWeaponTable);
-  load(axis(*this), kGermanWeaponTable);
+  load(alliesSide(*this), kUsWeaponTable);
+  load(axisSide(*this), kGermanWeaponTable);
 }
 
 void Zarn::LoadClassTypeTables() {
-  load(allies(*this), kAlliesClassTypeTable);
-  load(axis(*this), kAxisClassTypeTable);
+  load(alliesSide(*this), kAlliesClassTypeTable);
+  load(axisSide(*this), kAxisClassTypeTable);
 }
 
-void Zarn::LoadBritishAlliesTable() { load(allies(*this), kBritishTable); }
+void Zarn::LoadBritishAlliesTable() { load(alliesSide(*this), kBritishTable); }

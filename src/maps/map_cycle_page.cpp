@@ -12,7 +12,7 @@ constexpr int kEnoughMaps = 5;  // fewer make a dull rotation
 void Zarn::optMapFile_Click() {
   LockPreview();
   ShowOnlyPage(&frmMapSetup);
-  PreviewFile(kMapCycleFile, strMapCycleText);
+  PreviewMapCycle();
   // A class-limit panel left open closes; the box keeps its value for the next map.
   chkClassLimit.setEnabled(false);
   frmClassLimit.setVisible(false);
@@ -23,9 +23,10 @@ void Zarn::optMapFile_Click() {
 }
 
 void Zarn::lstMapList_Click() {
-  PreviewFile(kMapCycleFile, strMapCycleText);
+  PreviewMapCycle();
   cmdAddMap.setEnabled(true);
   chkClassLimit.setEnabled(true);
+  LoadMapClassLimits();  // only while the box is checked
 }
 
 void Zarn::lstMapList_DblClick() { cmdAddMap_Click(); }
@@ -37,7 +38,7 @@ void Zarn::cmdAddMap_Click() {
     const std::string name = lstMapList.text();
     strMapCycleText += strMapCycleText.empty() ? name : "\r\n" + name;
     strCycleMaps[++intCycleMapCount] = name;
-    PreviewFile(kMapCycleFile, strMapCycleText);
+    PreviewMapCycle();
     ShowStatus(intCycleMapCount >= kEnoughMaps ? "Map cycle ok?" : "C'mon, add some more maps...", colours::kPrompt);
   }
   // A refused Add offers Save all the same: once the page is reopened, an Add is the only
@@ -50,9 +51,11 @@ void Zarn::cmdClearMapList_Click() {
   cmdMapOK.setEnabled(false);
   strMapCycleText = "";
   intCycleMapCount = 0;
-  PreviewFile(kMapCycleFile, strMapCycleText);
+  PreviewMapCycle();
   ShowStatus("Please complete " + optMapFile.caption(), colours::kPrompt);
 }
+
+void Zarn::PreviewMapCycle() { PreviewFile(kMapCycleFile, strMapCycleText); }
 
 void Zarn::cmdMapOK_Click() {
   // Written first: a file that could not be written must not count as a saved step.

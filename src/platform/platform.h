@@ -41,8 +41,13 @@ class Platform {
   // The bare name of `path` as it is stored on disk, or empty when it is absent.
   virtual std::string lookUp(const std::string& path) = 0;
 
-  // The whole file as text; nothing when it cannot be read.
-  virtual std::optional<std::string> readTextFile(const std::string& path) = 0;
+  // The whole file as text; nothing when it cannot be read, and then `why` in the
+  // operator's words.
+  virtual std::optional<std::string> readTextFile(const std::string& path, std::string& why) = 0;
+  std::optional<std::string> readTextFile(const std::string& path) {
+    std::string why;
+    return readTextFile(path, why);
+  }
   // Replaces the file whole with `text` (line ends already in it): a new file is
   // written beside it and then put in its place, so a failure leaves the old one.
   virtual Outcome writeTextFile(const std::string& path, const std::string& text) = 0;

@@ -50,19 +50,21 @@ std::string Win32Platform::lookUp(const std::string& path) {
   return fromAnsi(found.cFileName);
 }
 
-std::optional<std::string> Win32Platform::readTextFile(const std::string& path) {
+std::optional<std::string> Win32Platform::readTextFile(const std::string& path, std::string& why) {
   // Others may still hold the file open for writing (a listing being redirected into it).
   FileHandle file(CreateFileA(toAnsi(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return std::nullopt;
-  std::string bytes;
-  char buffer[64 * 1024];
-  for (;;) {
+  if (file.valid()) {
+    std::string bytes;
+    char buffer[64 * 1024];
     DWORD read = 0;
-    if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) return std::nullopt;
-    if (read == 0) return fromAnsi(bytes);
-    bytes.append(buffer, read);
+    while (ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) {
+      if (read == 0) return fromAnsi(bytes);
+      bytes.append(buffer, read);
+    }
   }
+  why = systemErrorText(GetLastError());
+  return std::nullopt;
 }
 
 platform::Outcome Win32Platform::writeTextFile(const std::string& path, const std::string& text) {

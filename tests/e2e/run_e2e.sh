@@ -3,7 +3,8 @@
 # native windows by zarndrive.exe, on a sample game folder of our own in a fresh Wine prefix.
 #   run_e2e.sh <cross build folder> <work folder>
 # The work folder keeps the prefix, the driver's scripts and output, and artifacts/ with
-# screenshots of the window: after start-up and after Start Server.
+# screenshots of the window: after start-up, after Start Server and with the class-limit
+# editor open.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine_env.sh"

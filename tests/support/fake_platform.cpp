@@ -141,10 +141,17 @@ std::string FakePlatform::lookUp(const std::string& path) {
   return fs::exists(host) ? host.filename().string() : std::string();
 }
 
-std::optional<std::string> FakePlatform::readTextFile(const std::string& path) {
+std::optional<std::string> FakePlatform::readTextFile(const std::string& path, std::string& why) {
   runDueJobs();
   const fs::path host = hostPath(path);
-  if (!fs::is_regular_file(host) || isListed(unreadable_, path)) return std::nullopt;
+  if (isListed(unreadable_, path)) {
+    why = "The process cannot access the file because it is being used by another process.";
+    return std::nullopt;
+  }
+  if (!fs::is_regular_file(host)) {
+    why = "The system cannot find the file specified.";
+    return std::nullopt;
+  }
   return readWhole(host);
 }
 

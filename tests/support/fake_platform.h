@@ -57,7 +57,8 @@ class FakePlatform : public platform::Platform {
   std::string windowsDirectory() override { return windowsDir; }
   std::string tempDirectory() override { return tempDir; }
   std::string lookUp(const std::string& path) override;
-  std::optional<std::string> readTextFile(const std::string& path) override;
+  using platform::Platform::readTextFile;
+  std::optional<std::string> readTextFile(const std::string& path, std::string& why) override;
   platform::Outcome writeTextFile(const std::string& path, const std::string& text) override;
   bool deleteFile(const std::string& path) override;
   bool createFolder(const std::string& path) override;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "support/bsp_file.h"
+
 void buildGameFolder(FakePlatform& system, const std::vector<SampleMod>& mods, const std::string& gameDir) {
   system.writeFile(gameDir + "hl.exe", "stand-in");
   system.writeFile(gameDir + "hlds.exe", "stand-in");
@@ -12,6 +14,17 @@ void buildGameFolder(FakePlatform& system, const std::vector<SampleMod>& mods, c
                      mod.title.empty() ? "// no title\r\n" : "game \"" + mod.title + "\"\r\ngamedll \"dlls\\mp.dll\"\r\n");
     for (const std::string& map : mod.maps) system.writeFile(folder + "\\maps\\" + map + ".bsp", "map");
   }
+}
+
+void addDodMaps(FakePlatform& system, const std::string& gameDir) {
+  system.writeFile(gameDir + "ripent.exe", "stand-in");
+  writeDodMap(system, gameDir, "dod_ridge", "1");
+  writeDodMap(system, gameDir, "dod_harbour", "0");
+  writeDodMap(system, gameDir, "dod_orchard", "");
+}
+
+void writeDodMap(FakePlatform& system, const std::string& gameDir, const std::string& map, const std::string& country) {
+  system.writeFile(gameDir + "dod\\maps\\" + map + ".bsp", bspWithEntities(sampleEntities(country)));
 }
 
 Zarn& ZarnTest::start() {

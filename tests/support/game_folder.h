@@ -21,6 +21,12 @@ struct SampleMod {
 // The executables and the mods, with a liblist.gam each, in `gameDir`.
 void buildGameFolder(FakePlatform& system, const std::vector<SampleMod>& mods, const std::string& gameDir = kGameDir);
 
+// ripent.exe in `gameDir` and maps of its dod folder whose entities tell the Allies'
+// country: dod_ridge British, dod_harbour U.S., dod_orchard nothing.
+void addDodMaps(FakePlatform& system, const std::string& gameDir = kGameDir);
+// A map of the dod folder whose entities tell `country` ("1" for British), none when empty.
+void writeDodMap(FakePlatform& system, const std::string& gameDir, const std::string& map, const std::string& country);
+
 // The program showed exactly one message: a "ZARN Alert!" that names `file`.
 void expectOneAlertNaming(const FakePlatform& system, const std::string& file);
 

@@ -74,18 +74,22 @@ std::vector<std::string> stateOf(HWND control, const std::string& state) {
   throw Failure("unknown state " + state + " (text, enabled, visible, checked, items)");
 }
 
-// The keys that type `text`: {enter} is the Enter key, and nothing at all deletes what is
-// selected.
-std::vector<char> keysOf(const std::string& text) {
+// A script's text with each {enter} as `enter`: the Enter key, or a line end shown.
+std::string withEnter(const std::string& text, const std::string& enter) {
   static const std::string kEnter = "{enter}";
-  std::vector<char> keys;
+  std::string result;
   for (std::size_t at = 0; at < text.size(); ++at) {
-    const bool enter = text.compare(at, kEnter.size(), kEnter) == 0;
-    keys.push_back(enter ? '\r' : text[at]);
-    if (enter) at += kEnter.size() - 1;
+    const bool isEnter = text.compare(at, kEnter.size(), kEnter) == 0;
+    result += isEnter ? enter : std::string(1, text[at]);
+    if (isEnter) at += kEnter.size() - 1;
   }
-  if (keys.empty()) keys.push_back('\b');
-  return keys;
+  return result;
+}
+
+// The keys that type `text`; nothing at all deletes what is selected.
+std::vector<char> keysOf(const std::string& text) {
+  const std::string keys = withEnter(text, "\r");
+  return keys.empty() ? std::vector<char>{'\b'} : std::vector<char>(keys.begin(), keys.end());
 }
 
 void typeInto(ZarnWindow& zarn, const Arguments& a) {
@@ -161,7 +165,7 @@ void answer(ZarnWindow& zarn, const Arguments& a) {
   std::optional<MessageBoxShown> box;
   if (!waitUntil([&] { return (box = zarn.messageBox()).has_value(); }, kBoxLimit))
     throw Failure("no message box showed within " + seconds(kBoxLimit) + " (awaited \"" + a[0] + "\")");
-  if (box->title != a[0] || box->text != a[2])
+  if (box->title != a[0] || box->text != withEnter(a[2], "\r\n"))
     throw Failure("the message box shows \"" + box->title + "\": \"" + box->text + "\", awaited \"" + a[0] + "\": \"" +
                   a[2] + "\"");
   HWND pressed = GetDlgItem(box->window, button->second);

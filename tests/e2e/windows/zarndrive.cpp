@@ -20,8 +20,8 @@
 //   click <control>              click a command button, check box or option button
 //   menu <entry>                 click a menu entry
 //   answer <title> <Ok|Yes|No> <text>
-//                                wait for zarn's message box with that title, check its text,
-//                                press the button
+//                                wait for zarn's message box with that title, check its text
+//                                ({enter} is a line end), press the button
 //   expect <control> <state> <value>...
 //                                wait until the control shows that state; states:
 //                                text <text> | enabled yes|no | visible yes|no |
