@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 // Any 308 characters of digits and a point make a number below a double's largest and,

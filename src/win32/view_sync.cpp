@@ -86,16 +86,16 @@ void NativeView::apply(Native& native, Property property) {
   }
 }
 
-// Only when it differs: setting an edit's text moves its caret to the start.
-// A text the model rewrites while the operator types in the box: typing goes on at its
-// end, not before it.
+// Only when it differs: setting an edit's text moves its caret to the start. In the box
+// being typed into (a clamp writing a number back at each key), the caret goes to the end
+// instead, so that the next key follows what the box shows.
 void NativeView::syncText(HWND window, const std::string& text) {
   if (windowText(window) == text) return;
   setWindowText(window, text);
   HWND focus = GetFocus();
   if (!focus || (focus != window && !IsChild(window, focus))) return;
-  const int end = GetWindowTextLengthA(focus);
-  SendMessageA(focus, EM_SETSEL, static_cast<WPARAM>(end), end);
+  const WPARAM end = static_cast<WPARAM>(GetWindowTextLengthA(focus));
+  SendMessageA(focus, EM_SETSEL, end, static_cast<LPARAM>(end));
 }
 
 // Menu entries follow their caption and enabling; no entry is ever hidden.

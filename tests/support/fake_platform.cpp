@@ -281,20 +281,26 @@ void FakePlatform::runDueJobs() {
   }
 }
 
+// The interpreter cannot send output into a file another process holds: the command
+// fails, and nothing of it runs.
+bool FakePlatform::redirect(const std::string& file, const std::string& output) {
+  if (file.empty()) return true;
+  if (isHeld(file)) return false;
+  writeFile(file, output);
+  return true;
+}
+
 void FakePlatform::interpret(Job& job) {
-  if (!job.redirectTo.empty()) {
-    // The interpreter cannot send its output into a file another process holds.
-    job.failed = isHeld(job.redirectTo);
-    if (job.failed) return;
-    writeFile(job.redirectTo, "");
-  }
+  job.failed = !redirect(job.redirectTo, "");
+  if (job.failed) return;
   for (const std::string& line : job.lines) {
     for (const Command& command : interpreterCommands(line, true)) {
       const std::vector<std::string> parts = words(command.line);
-      if (parts.size() >= 2 && lowerCase(parts[0]) == "dir" && !command.output.empty()) {
-        const bool foldersOnly = std::find(parts.begin(), parts.end(), "/ad") != parts.end();
-        writeFile(command.output, dirListing(parts[1], foldersOnly));
-      } else {
+      const bool listing = parts.size() >= 2 && lowerCase(parts[0]) == "dir";
+      const bool foldersOnly = std::find(parts.begin(), parts.end(), "/ad") != parts.end();
+      if (!redirect(command.output, listing ? dirListing(parts[1], foldersOnly) : "")) {
+        job.failed = true;
+      } else if (!listing) {
         programsRun.push_back(command.line);
         if (!fs::is_regular_file(hostPath(parts[0]))) job.failed = true;
       }

@@ -96,6 +96,7 @@ class FakePlatform : public platform::Platform {
   void runDueJobs();
   void interpret(Job& job);
   bool isHeld(const std::string& path) const;
+  bool redirect(const std::string& file, const std::string& output);
   std::string dirListing(const std::string& argument, bool foldersOnly) const;
 
   std::filesystem::path root_;
