@@ -18,8 +18,14 @@ TEST(BoxNumberTest, TheLeadingNumberIsReadFromTheFrontAndIsZeroWithoutOne) {
   EXPECT_EQ(leadingNumber("1e2"), 100);
   EXPECT_EQ(leadingNumber("2e"), 2) << "an exponent needs a digit";
   for (const char* none : {"", "   ", "abc", "-", ".", "- 3", "e5"}) EXPECT_EQ(leadingNumber(none), 0) << none;
-  // Beyond the range of a double: no failure, an infinity or zero.
-  EXPECT_EQ(leadingNumber(std::string(5000, '9')), INFINITY);
+  // Digits beyond the range of a double are read by as many leading ones as it holds; an
+  // exponent beyond it gives an infinity or zero.
+  const double nines = leadingNumber(std::string(5000, '9'));
+  EXPECT_TRUE(std::isfinite(nines));
+  EXPECT_GT(nines, 9.99e307);
+  EXPECT_EQ(leadingNumber("-" + std::string(400, '1') + "x"), -leadingNumber(std::string(308, '1')));
+  EXPECT_EQ(leadingNumber("0." + std::string(400, '0') + "1"), 0) << "a tiny number is not an infinity";
+  EXPECT_EQ(leadingNumber(" 0." + std::string(400, '0') + "9e5"), 0);
   EXPECT_EQ(leadingNumber("-1e400"), -INFINITY);
   EXPECT_EQ(leadingNumber("1e-400"), 0);
 }

@@ -69,14 +69,18 @@ TEST_F(CommandLineTest, EveryInputRebuildsTheLineAndOnlyPicksAndSwitchesOfferSav
 
 TEST_F(CommandLineTest, TheMaximumPlayersAreKeptBetweenOneAndThirtyTwo) {
   Zarn& z = openPage();
-  struct Case { const char* typed; const char* kept; const char* label; };
-  for (const Case& c : {Case{"40", " 32", "< 33"}, Case{"", " 1", "< 2"}, Case{"2.5", "2.5", "< 3.5"},
+  struct Case { std::string typed, kept, label; };
+  // Only a whole number goes on to the server: a text that begins with a number in range
+  // gives way to the whole number it begins with, written back with its blank.
+  for (const Case& c : {Case{"40", " 32", "< 33"}, Case{"", " 1", "< 2"}, Case{"2.5", " 2", "< 3"},
                         Case{"-7", " 1", "< 2"}, Case{"many", " 1", "< 2"}, Case{"32.5", " 32", "< 33"},
-                        Case{"12abc", "12abc", "< 13"}}) {
+                        Case{"12abc", " 12", "< 13"}, Case{"8&echo INJECTED", " 8", "< 9"}, Case{"1e1", " 10", "< 11"},
+                        Case{"16", "16", "< 17"}, Case{" 07", " 07", "< 8"},
+                        Case{std::string(400, '9'), " 32", "< 33"}, Case{"0." + std::string(400, '0') + "1", " 1", "< 2"}}) {
     z.cmbMaxPlayers.operatorType(c.typed);
     EXPECT_EQ(z.cmbMaxPlayers.text(), c.kept) << c.typed;
     EXPECT_EQ(z.lblMxBt.caption(), c.label) << c.typed;
-    EXPECT_TRUE(lineHas(std::string(" +maxplayers ") + c.kept + " +map ")) << c.typed;
+    EXPECT_TRUE(lineHas(" +maxplayers " + c.kept + " +map ")) << c.typed;
     EXPECT_EQ(z.txtFileContents.text(), z.strCommandText) << c.typed;
   }
 }
@@ -131,7 +135,7 @@ TEST_F(CommandLineTest, SaveNeedsAFirstMapAndAcceptsTheStepWithoutAFile) {
   // Once every step is saved, the view ends with the preview hidden; a map's question
   // still comes after the gate's prompt.
   z.blnServerSaved = z.blnMapCycleSaved = z.blnMotdSaved = 1;  // the later pages
-  z.optCommandLine.operatorPress();  // already selected: its MouseDown runs the view
+  z.optCommandLine.operatorMouseDown();  // already selected, and the right button: MouseDown runs the view
   EXPECT_TRUE(z.frmCommandLine.visible());
   EXPECT_FALSE(z.frmInfo.visible());
   EXPECT_EQ(z.lblStatus.caption(), "You can now Start Server");

@@ -3,9 +3,14 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace {
+// Any 308 characters of digits and a point make a number below a double's largest and,
+// unless all its digits are 0, above its smallest.
+constexpr std::size_t kDigitsADoubleHolds = 308;
+
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::size_t skipDigits(std::string_view text, std::size_t at) {
@@ -30,23 +35,25 @@ double leadingNumber(std::string_view text) {
   }
   if (!anyDigit) return 0;
 
-  bool tinyExponent = false;
+  const std::size_t mantissaEnd = at;
   if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
     std::size_t exponent = at + 1;
-    const bool exponentNegative = exponent < text.size() && text[exponent] == '-';
     if (exponent < text.size() && (text[exponent] == '-' || text[exponent] == '+')) ++exponent;
     const std::size_t end = skipDigits(text, exponent);
     // An "e" that no digit follows does not continue the number.
-    if (end > exponent) {
-      at = end;
-      tinyExponent = exponentNegative;
-    }
+    if (end > exponent) at = end;
   }
 
+  const std::string_view number = text.substr(start, at - start);
   double magnitude = 0;
-  const auto [stop, error] = std::from_chars(text.data() + start, text.data() + at, magnitude);
-  if (error == std::errc::result_out_of_range)
-    magnitude = tinyExponent ? 0.0 : std::numeric_limits<double>::infinity();
+  if (std::from_chars(number.data(), number.data() + number.size(), magnitude).ec == std::errc::result_out_of_range) {
+    // Digits beyond a double's range are read by as many leading ones as it holds; taken
+    // beyond it by the exponent, the number is an infinity, or 0, as strtod rounds it.
+    if (at == mantissaEnd)
+      std::from_chars(number.data(), number.data() + std::min(number.size(), kDigitsADoubleHolds), magnitude);
+    else
+      magnitude = std::strtod(std::string(number).c_str(), nullptr);
+  }
   return negative ? -magnitude : magnitude;
 }
 

@@ -7,8 +7,9 @@
 #include <string_view>
 
 // The decimal number the text begins with, blanks before it skipped ("12abc" is 12,
-// " 2.5" is 2.5, "1e2" is 100); a text that does not begin with one is 0. A number
-// beyond the range of a double is an infinity of its sign. A text that is a number as a
+// " 2.5" is 2.5, "1e2" is 100); a text that does not begin with one is 0. Digits beyond
+// the range of a double are read by as many leading ones as a double holds; an exponent
+// beyond it gives an infinity of the number's sign, or 0. A text that is a number as a
 // whole is its own leading number, so this serves for both readings.
 double leadingNumber(std::string_view text);
 

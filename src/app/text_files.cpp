@@ -1,18 +1,25 @@
+#include "app/text_lines.h"
 #include "app/zarn.h"
 
-bool Zarn::WriteTextFileQuietly(const std::string& path, std::initializer_list<std::string> texts, std::string& error) {
+bool Zarn::WriteTextFileQuietly(const std::string& path, std::initializer_list<std::string> texts, std::string& error,
+                                platform::CodePage codePage) {
   std::string body;
   for (const std::string& text : texts) body += text + "\r\n";
-  const platform::Outcome outcome = system_.writeTextFile(path, body);
+  const platform::Outcome outcome = system_.writeTextFile(path, body, codePage);
   error = outcome.error;
   return outcome.ok();
 }
 
-bool Zarn::WriteTextFile(const std::string& path, std::initializer_list<std::string> texts) {
+bool Zarn::WriteTextFile(const std::string& path, std::initializer_list<std::string> texts,
+                         platform::CodePage codePage) {
   std::string error;
-  if (WriteTextFileQuietly(path, texts, error)) return true;
-  Alert("Cannot write " + path + ": " + error);
+  if (WriteTextFileQuietly(path, texts, error, codePage)) return true;
+  AlertUnwritten(path, error);
   return false;
+}
+
+void Zarn::AlertUnwritten(const std::string& path, const std::string& error) {
+  Alert("Cannot write " + path + ": " + error);
 }
 
 void Zarn::Alert(const std::string& text) {
@@ -22,6 +29,6 @@ void Zarn::Alert(const std::string& text) {
 std::string Zarn::ModPath(const std::string& tail) const { return strHalfLifeDir + cmbModList.text() + tail; }
 
 bool Zarn::FileIsPresent(const std::string& path) {
-  const std::string bareName = path.substr(path.find_last_of('\\') + 1);
-  return !bareName.empty() && system_.lookUp(path) == bareName;
+  const std::string name = bareName(path);
+  return !name.empty() && system_.lookUp(path) == name;
 }

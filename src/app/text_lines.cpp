@@ -39,6 +39,4 @@ std::string lowerCase(std::string_view text) {
   return lower;
 }
 
-std::string quotedIfBlank(const std::string& path) {
-  return path.find(' ') == std::string::npos ? path : '"' + path + '"';
-}
+std::string bareName(std::string_view path) { return std::string(path.substr(path.find_last_of('\\') + 1)); }

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/batch_text.h"
+
 // Lines ended by CR LF (a lone CR or LF ends a line too); a last line without an end counts.
 std::vector<std::string> splitLines(std::string_view text);
 
@@ -15,5 +17,9 @@ std::vector<std::string> splitItems(std::string_view text);
 // The text with A to Z in lower case, as the mods are recognised by their folder names.
 std::string lowerCase(std::string_view text);
 
-// A path handed to the command interpreter: quoted when it holds a blank, else as it is.
-std::string quotedIfBlank(const std::string& path);
+// The name after the path's last backslash: "zarn.log" of "C:\TEMP\zarn.log".
+std::string bareName(std::string_view path);
+
+// The former name of quotedIfSpecial (app/batch_text.h), still used by the searches' and
+// the hidden batch run's command lines.
+inline std::string quotedIfBlank(const std::string& path) { return quotedIfSpecial(path); }

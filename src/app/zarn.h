@@ -296,9 +296,11 @@ class Zarn {
 
   // A file the program writes: each text followed by CR LF, replaced whole. A failure is
   // told in a "ZARN Alert!" box naming the file; the result says whether it was written.
-  bool WriteTextFile(const std::string& path, std::initializer_list<std::string> texts);
+  bool WriteTextFile(const std::string& path, std::initializer_list<std::string> texts,
+                     platform::CodePage codePage = platform::CodePage::Ansi);
   bool WriteTextFileQuietly(const std::string& path, std::initializer_list<std::string> texts,
-                            std::string& error);
+                            std::string& error, platform::CodePage codePage = platform::CodePage::Ansi);
+  void AlertUnwritten(const std::string& path, const std::string& error);  // names the file and why
   void Alert(const std::string& text);
   void ShowStatus(const std::string& text, forms::Color colour);
 
@@ -321,10 +323,21 @@ class Zarn {
   // red status line, when the file cannot be written or the command not started.
   std::unique_ptr<platform::StartedProcess> StartBatch(const std::string& batchFile, const std::string& line,
                                                        const std::string& command);
+  // `line` as the only line of a batch file, written as the interpreter reads it; quiet.
+  bool WriteBatchFile(const std::string& path, const std::string& line, std::string& error);
+  void ReportUnwrittenFile(const std::string& path, const std::string& error);  // alert, red status
+  // Hands `command` to the interpreter, hidden; null, with a red status line, when it
+  // cannot be started.
+  std::unique_ptr<platform::StartedProcess> StartCommand(const std::string& command);
+  // The start's batch file, holding the server command line, and its empty log, under the
+  // first names that can be replaced; the batch file's path, or empty after a red status
+  // line and an alert when none could be written.
+  std::string WriteStartFiles(std::string& logFile);
   bool RemoveOldListing();
   // A search's listing: the old one removed, the command run, the new one read whole.
   std::optional<std::string> ReadListing(const std::string& commandLine);
-  bool WaitUntil(const std::function<bool()>& done);
+  bool WaitUntil(const std::function<bool()>& done);  // within the searches' wait limit
+  bool WaitUntil(const std::function<bool()>& done, std::int64_t limitMilliseconds);
   // Has ripent.exe export the map's entities into `entPath`: true once the export is there
   // and the tool has ended, each within its bound. A missing tool ends the program.
   bool ExportEntities(const std::string& map, const std::string& entPath);

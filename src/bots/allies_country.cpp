@@ -1,5 +1,6 @@
 // Whether a map's Allies are British, as the map's entities say. ripent.exe exports them
 // beside the map once; the export is kept and scanned again by every later call.
+#include "app/batch_text.h"
 #include "app/busy_pointer.h"
 #include "app/text_lines.h"
 #include "app/zarn.h"
@@ -38,10 +39,10 @@ bool Zarn::ExportEntities(const std::string& map, const std::string& entPath) {
                        "ZARN Alert!", platform::MessageStyle::Critical, platform::MessageButtons::Ok);
     system_.endProgram();
   }
-  strBatchLine = quotedIfBlank(tool) + " -export " + quotedIfBlank(ModPath("\\maps\\" + map + ".bsp")) + " > " +
-                 quotedIfBlank(strListFile);
+  strBatchLine = quotedIfSpecial(tool) + " -export " + quotedIfSpecial(ModPath("\\maps\\" + map + ".bsp")) + " > " +
+                 quotedIfSpecial(strListFile);
   const std::unique_ptr<platform::StartedProcess> process =
-      StartBatch(strBatchFile, strBatchLine, quotedIfBlank(strBatchFile));
+      StartBatch(strBatchFile, strBatchLine, quotedIfSpecial(strBatchFile));
   if (!process) return false;
   WaitABit();
   bool exported = false;

@@ -126,10 +126,13 @@ void OptionButton::setValue(bool value) {
 }
 
 void OptionButton::operatorPress() {
-  if (!operable()) return;
-  run(onMouseDown);
+  operatorMouseDown();
   // The MouseDown handler may have disabled or hidden it.
   if (operable()) setValue(true);
+}
+
+void OptionButton::operatorMouseDown() {
+  if (operable()) run(onMouseDown);
 }
 
 void ComboBox::setText(const std::string& text) {

@@ -186,7 +186,8 @@ class OptionButton : public Control {
   // this one was not selected yet.
   void setValue(bool value);
   Handler onClick, onMouseDown;
-  void operatorPress();  // MouseDown on every press, then the selection
+  void operatorPress();      // the left button: MouseDown on every press, then the selection
+  void operatorMouseDown();  // another button: MouseDown only
 
  private:
   bool value_ = false;

@@ -7,8 +7,14 @@ namespace {
 constexpr int kFewestPlayers = 1;
 constexpr int kMostPlayers = 32;
 
-// The Bot Setup page's bound on the bot count: one more than the maximum players. A text
-// that is not a number as a whole ("12abc") counts by the number it begins with.
+// Blanks, then digits only: what may follow "+maxplayers" in the line, which the command
+// interpreter reads.
+bool isWholeNumberText(std::string_view text) {
+  const std::size_t digits = text.find_first_not_of(' ');
+  return digits != std::string_view::npos && text.find_first_not_of("0123456789", digits) == std::string_view::npos;
+}
+
+// The Bot Setup page's bound on the bot count: one more than the maximum players.
 void showBotCountBound(Zarn& z) {
   z.lblMxBt.setCaption("< " + shortestDecimal(leadingNumber(z.cmbMaxPlayers.text()) + 1));
 }
@@ -59,10 +65,14 @@ void Zarn::cmbMapList1_Click() {
 void Zarn::cmbMapList1_LostFocus() { optCommandLine_Click(); }
 
 // Setting the text from here runs this handler once more, inside this run; that inner run
-// finds the number in range, so each run ends with the same label and line.
+// finds a whole number in range, so each run ends with the same label and line. A text
+// that begins with a number in range but is not a whole number as it stands ("12abc",
+// "2.5") gives way to the whole number it begins with.
 void Zarn::cmbMaxPlayers_Change() {
   if (leadingNumber(cmbMaxPlayers.text()) > kMostPlayers) cmbMaxPlayers.setText(boxNumberText(kMostPlayers));
   if (leadingNumber(cmbMaxPlayers.text()) < kFewestPlayers) cmbMaxPlayers.setText(boxNumberText(kFewestPlayers));
+  if (!isWholeNumberText(cmbMaxPlayers.text()))
+    cmbMaxPlayers.setText(boxNumberText(static_cast<long long>(leadingNumber(cmbMaxPlayers.text()))));
   showBotCountBound(*this);
   optCommandLine_Click();
 }

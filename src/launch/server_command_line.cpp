@@ -1,9 +1,9 @@
 #include "launch/server_command_line.h"
 
-#include "app/text_lines.h"
+#include "app/batch_text.h"
 
 std::string serverCommandLine(const ServerOptions& options) {
-  std::string line = quotedIfBlank(options.executable) + " -game " + options.mod;
+  std::string line = quotedIfSpecial(options.executable) + " -game " + quotedIfSpecial(options.mod);
   if (options.console) line += " -console";
   if (!options.ipx) line += " -noipx";
   line += " +port " + options.port;

@@ -15,6 +15,7 @@ struct ServerOptions {
   std::string extraParameters;
 };
 
-// Values go in as typed, unchecked and untrimmed; only an executable path with a blank is
-// quoted, so that the command interpreter runs the batch holding this line.
+// The line as the server receives it. Values go in as typed, unchecked and untrimmed; the
+// executable's path and the mod folder are quoted when they hold a blank or a character the
+// command interpreter treats specially, so that each stays one word.
 std::string serverCommandLine(const ServerOptions& options);

@@ -1,6 +1,7 @@
 // Everything the program asks of the operating system, and nothing more. Paths are
 // Windows paths ("C:\Sierra\Half-Life\hl.exe"); texts are UTF-8 inside the program and
-// the system's ANSI code page outside it, converted by the implementation.
+// the system's ANSI code page outside it (batch files: the OEM code page), converted by
+// the implementation.
 #pragma once
 
 #include <cstdint>
@@ -16,13 +17,21 @@ enum class MessageStyle { Information, Question, Exclamation, Critical };
 enum class MessageButtons { Ok, YesNo };
 enum class Answer { Ok, Yes, No };
 
-// A process started without waiting; it only answers whether it has ended. Dropping it
-// leaves the process running.
+// A process started without waiting; it only answers whether it has ended, and how.
+// Dropping it leaves the process running.
 class StartedProcess {
  public:
   virtual ~StartedProcess() = default;
   virtual bool hasEnded() = 0;
+  // Has ended with an exit code other than 0 (the interpreter's, when it could not run a
+  // program or open a file to redirect into).
+  virtual bool hasFailed() = 0;
 };
+
+// The code page a text file is written in: the system's ANSI code page for the files the
+// game and the program read, the OEM code page for a batch file, since the command
+// interpreter reads a batch file in the code page of its console, which is that one.
+enum class CodePage { Ansi, Oem };
 
 // Empty `error` means success; otherwise it says why, in the operator's words.
 struct Outcome {
@@ -48,15 +57,16 @@ class Platform {
     std::string why;
     return readTextFile(path, why);
   }
-  // Replaces the file whole with `text` (line ends already in it): a new file is
-  // written beside it and then put in its place, so a failure leaves the old one.
-  virtual Outcome writeTextFile(const std::string& path, const std::string& text) = 0;
+  // Replaces the file whole with `text` (line ends already in it) in `codePage`: a new
+  // file is written beside it and then put in its place, so a failure leaves the old one.
+  virtual Outcome writeTextFile(const std::string& path, const std::string& text, CodePage codePage) = 0;
   virtual bool deleteFile(const std::string& path) = 0;
   virtual bool createFolder(const std::string& path) = 0;
   virtual bool removeFolder(const std::string& path) = 0;
 
   // Runs `commandLine` through the command interpreter with its window hidden and
-  // returns at once; null when it could not be started.
+  // returns at once; null when it could not be started. The interpreter runs no commands
+  // of its own set-up and reads no !...! as a variable.
   virtual std::unique_ptr<StartedProcess> startHidden(const std::string& commandLine) = 0;
 
   // Milliseconds from an arbitrary start, never going back; bounds every wait.

@@ -35,6 +35,8 @@ std::string fromAnsi(const std::string& ansi) {
   return isAscii(ansi) ? ansi : fromWide(toWide(ansi, CP_ACP), CP_UTF8);
 }
 
+std::string toOem(const std::string& utf8) { return isAscii(utf8) ? utf8 : fromWide(toWide(utf8, CP_UTF8), CP_OEMCP); }
+
 std::string windowText(HWND window) {
   std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
   text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));

@@ -1,5 +1,7 @@
 #include "win32/native_view.h"
 
+#include <commctrl.h>
+
 #include "win32/ansi.h"
 #include "win32/artwork.h"
 #include "win32/control_windows.h"
@@ -92,6 +94,8 @@ void NativeView::createControls() {
                                      forms::Property::Items, forms::Property::ListIndex})
       sync(native, property);
     if (!control.toolTip.empty()) tips_->add(native.window, control.toolTip);
+    if (control.kind() == forms::Kind::OptionButton)
+      SetWindowSubclass(native.window, optionButtonProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
   }
 }
 
@@ -124,6 +128,15 @@ LRESULT CALLBACK NativeView::windowProcedure(HWND window, UINT message, WPARAM w
                       reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
   auto* view = reinterpret_cast<NativeView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   return view ? view->handle(window, message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A standard button answers only the left mouse button; an option's MouseDown runs for
+// the right and the middle one too.
+LRESULT CALLBACK NativeView::optionButtonProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                   DWORD_PTR view) {
+  if (message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN) reinterpret_cast<NativeView*>(view)->otherButtonDown(window);
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, optionButtonProcedure, 0);
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
 // The main window and the panels (frames, picture boxes) share this procedure, so a

@@ -41,6 +41,8 @@ class NativeView final : public forms::ControlObserver {
   };
 
   static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK optionButtonProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                                UINT_PTR id, DWORD_PTR view);
   LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   // native_view.cpp: making the windows
@@ -60,6 +62,7 @@ class NativeView final : public forms::ControlObserver {
   // view_input.cpp: native -> model
   void command(int id, int code, HWND source);
   void controlCommand(Native& native, int code);
+  void otherButtonDown(HWND option);
   bool focusWentElsewhere(HWND from) const;
   bool activate(WPARAM state);
 

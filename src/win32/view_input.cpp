@@ -77,6 +77,11 @@ void NativeView::controlCommand(Native& native, int code) {
   }
 }
 
+void NativeView::otherButtonDown(HWND option) {
+  if (syncing_ || ending_) return;
+  if (Native* native = nativeOf(option)) static_cast<forms::OptionButton&>(*native->control).operatorMouseDown();
+}
+
 // A box is left when the keyboard moves to another control of the window; a message box
 // or another program taking the keyboard for a while does not count.
 bool NativeView::focusWentElsewhere(HWND from) const {

@@ -67,14 +67,16 @@ std::optional<std::string> Win32Platform::readTextFile(const std::string& path, 
   return std::nullopt;
 }
 
-platform::Outcome Win32Platform::writeTextFile(const std::string& path, const std::string& text) {
+platform::Outcome Win32Platform::writeTextFile(const std::string& path, const std::string& text,
+                                               platform::CodePage codePage) {
   const std::string target = toAnsi(path);
   const std::string fresh = target + ".new";
   DWORD error = ERROR_SUCCESS;
   {
     FileHandle file(CreateFileA(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return {systemErrorText(GetLastError())};
-    if (!writeWhole(file.get(), toAnsi(text)) || !FlushFileBuffers(file.get()) || !file.close())
+    const std::string bytes = codePage == platform::CodePage::Oem ? toOem(text) : toAnsi(text);
+    if (!writeWhole(file.get(), bytes) || !FlushFileBuffers(file.get()) || !file.close())
       error = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
   }
   if (error == ERROR_SUCCESS &&

@@ -21,6 +21,10 @@ class HiddenProcess final : public platform::StartedProcess {
   HiddenProcess(const HiddenProcess&) = delete;
   HiddenProcess& operator=(const HiddenProcess&) = delete;
   bool hasEnded() override { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; }
+  bool hasFailed() override {
+    DWORD code = 0;
+    return hasEnded() && GetExitCodeProcess(process_, &code) && code != 0;
+  }
 
  private:
   HANDLE process_;
@@ -59,8 +63,9 @@ std::unique_ptr<platform::StartedProcess> Win32Platform::startHidden(const std::
   const UINT length = GetSystemDirectoryA(system, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return nullptr;
   const std::string interpreter = std::string(system, length) + "\\cmd.exe";
+  // /d: no AutoRun commands of the system's set-up run first; /v:off: a ! stays a !;
   // /s takes the outer quotes off and keeps the quotes the caller put round paths.
-  std::string line = "\"" + interpreter + "\" /s /c \"" + toAnsi(commandLine) + "\"";
+  std::string line = "\"" + interpreter + "\" /d /v:off /s /c \"" + toAnsi(commandLine) + "\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;

@@ -14,7 +14,8 @@ class Win32Platform final : public platform::Platform {
   std::string lookUp(const std::string& path) override;
   using platform::Platform::readTextFile;
   std::optional<std::string> readTextFile(const std::string& path, std::string& why) override;
-  platform::Outcome writeTextFile(const std::string& path, const std::string& text) override;
+  platform::Outcome writeTextFile(const std::string& path, const std::string& text,
+                                  platform::CodePage codePage) override;
   bool deleteFile(const std::string& path) override;
   bool createFolder(const std::string& path) override;
   bool removeFolder(const std::string& path) override;

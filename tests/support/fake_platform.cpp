@@ -50,6 +50,69 @@ std::vector<std::string> words(const std::string& line) {
   return result;
 }
 
+// One command as the interpreter runs it: the program's command line as it hands it on,
+// and the file its output goes to.
+struct Command {
+  std::string line, output;
+};
+
+// In a batch file, %% is a % and %name% a variable, none of which is set here; a lone %
+// goes. On the interpreter's own command line an unset %name% stays as it is.
+std::string expandVariables(const std::string& line) {
+  std::string expanded;
+  for (std::size_t at = 0; at < line.size(); ++at) {
+    if (line[at] != '%') {
+      expanded += line[at];
+    } else if (at + 1 < line.size() && line[at + 1] == '%') {
+      expanded += '%';
+      ++at;
+    } else {
+      const std::size_t close = line.find('%', at + 1);
+      if (close != std::string::npos) at = close;
+    }
+  }
+  return expanded;
+}
+
+// Outside double quotes a caret takes the next character as it is, & and | end a command,
+// and > sends the command's output into the file named after it.
+std::vector<Command> interpreterCommands(const std::string& line, bool batchFile) {
+  const std::string text = batchFile ? expandVariables(line) : line;
+  std::vector<Command> commands;
+  std::string command, output;
+  bool quoted = false, redirected = false;
+  auto finish = [&] {
+    const std::size_t first = command.find_first_not_of(' ');
+    if (first != std::string::npos) {
+      command.erase(0, first);
+      if (redirected) command.erase(command.find_last_not_of(' ') + 1);
+      const std::vector<std::string> target = words(output);
+      commands.push_back({command, target.empty() ? "" : target[0]});
+    }
+    command.clear();
+    output.clear();
+    redirected = false;
+  };
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const char c = text[at];
+    std::string& into = redirected ? output : command;
+    if (c == '"') quoted = !quoted;
+    if (quoted || c == '"') {
+      into += c;
+    } else if (c == '^' && at + 1 < text.size()) {
+      into += text[++at];
+    } else if (c == '&' || c == '|') {
+      finish();
+    } else if (c == '>') {
+      redirected = true;
+    } else {
+      into += c;
+    }
+  }
+  finish();
+  return commands;
+}
+
 bool matchesPattern(const std::string& name, const std::string& pattern) {
   // Only "*.ext" patterns are needed.
   if (pattern.rfind("*", 0) != 0) return lowerCase(name) == lowerCase(pattern);
@@ -78,6 +141,7 @@ class FakePlatform::Process : public platform::StartedProcess {
     owner_.runDueJobs();
     return job_->done && owner_.folderCreations_ >= job_->endsAt;
   }
+  bool hasFailed() override { return hasEnded() && job_->failed; }
 
  private:
   FakePlatform& owner_;
@@ -134,6 +198,16 @@ void FakePlatform::refuseWritesTo(const std::string& windowsPath) { refused_.pus
 
 void FakePlatform::refuseReadsOf(const std::string& windowsPath) { unreadable_.push_back(lowerCase(windowsPath)); }
 
+void FakePlatform::holdOpen(const std::string& windowsPath) { held_.push_back(lowerCase(windowsPath)); }
+
+bool FakePlatform::isHeld(const std::string& path) const {
+  const std::string name = lowerCase(path);
+  if (std::find(held_.begin(), held_.end(), name) != held_.end()) return true;
+  return std::any_of(jobs_.begin(), jobs_.end(), [&](const std::shared_ptr<Job>& job) {
+    return job->done && !job->failed && folderCreations_ < job->endsAt && lowerCase(job->redirectTo) == name;
+  });
+}
+
 std::string FakePlatform::lookUp(const std::string& path) {
   runDueJobs();
   if (path.empty() || path.back() == '\\') return "";
@@ -155,8 +229,16 @@ std::optional<std::string> FakePlatform::readTextFile(const std::string& path, s
   return readWhole(host);
 }
 
-platform::Outcome FakePlatform::writeTextFile(const std::string& path, const std::string& text) {
-  if (isListed(refused_, path)) return {"Access is denied."};
+platform::Outcome FakePlatform::writeTextFile(const std::string& path, const std::string& text,
+                                              platform::CodePage codePage) {
+  runDueJobs();
+  const std::string name = lowerCase(path);
+  if (std::any_of(refused_.begin(), refused_.end(), [&name](const std::string& refused) {
+        return name == refused || (refused.back() == '\\' && name.starts_with(refused));
+      }))
+    return {"Access is denied."};
+  if (isHeld(path)) return {"The process cannot access the file because it is being used by another process."};
+  codePages[path] = codePage;
   const fs::path host = hostPath(path);
   if (!fs::is_directory(host.parent_path())) return {"The system cannot find the path specified."};
   const fs::path fresh = host.string() + ".new";
@@ -166,8 +248,9 @@ platform::Outcome FakePlatform::writeTextFile(const std::string& path, const std
 }
 
 bool FakePlatform::deleteFile(const std::string& path) {
+  runDueJobs();
   std::error_code error;
-  return !undeletable && fs::remove(hostPath(path), error);
+  return !undeletable && !isHeld(path) && fs::remove(hostPath(path), error);
 }
 
 bool FakePlatform::createFolder(const std::string& path) {
@@ -186,10 +269,10 @@ bool FakePlatform::removeFolder(const std::string& path) {
 std::unique_ptr<platform::StartedProcess> FakePlatform::startHidden(const std::string& commandLine) {
   startedCommands.push_back(commandLine);
   if (startsFail) return nullptr;
-  const std::vector<std::string> parts = words(commandLine);
-  if (parts.empty() || commandsNeverRun) return std::make_unique<Process>(*this, std::make_shared<Job>(Job{{}, "", 0, 0, false}));
+  const std::vector<Command> commands = interpreterCommands(commandLine, false);
+  if (commands.empty() || commandsNeverRun) return std::make_unique<Process>(*this, std::make_shared<Job>());
   auto job = std::make_shared<Job>();
-  const std::optional<std::string> batch = readTextFile(parts[0]);
+  const std::optional<std::string> batch = readTextFile(words(commands[0].line)[0]);
   if (batch) {
     std::istringstream lines(*batch);
     for (std::string line; std::getline(lines, line);) {
@@ -197,7 +280,7 @@ std::unique_ptr<platform::StartedProcess> FakePlatform::startHidden(const std::s
       if (!line.empty()) job->lines.push_back(line);
     }
   }
-  if (parts.size() >= 3 && parts[1] == ">") job->redirectTo = parts[2];
+  job->redirectTo = commands[0].output;
   job->dueAt = folderCreations_ + 80LL * outputDelayWaits;
   job->endsAt = job->dueAt + 80LL * endDelayWaits;
   jobs_.push_back(job);
@@ -208,24 +291,38 @@ std::unique_ptr<platform::StartedProcess> FakePlatform::startHidden(const std::s
 void FakePlatform::runDueJobs() {
   for (const auto& job : jobs_) {
     if (job->done || folderCreations_ < job->dueAt) continue;
-    job->done = true;
     interpret(*job);
+    job->done = true;
   }
 }
 
-void FakePlatform::interpret(const Job& job) {
-  if (!job.redirectTo.empty()) writeFile(job.redirectTo, "");
+// The interpreter cannot send output into a file another process holds: the command
+// fails, and nothing of it runs.
+bool FakePlatform::redirect(const std::string& file, const std::string& output) {
+  if (file.empty()) return true;
+  if (isHeld(file)) return false;
+  writeFile(file, output);
+  return true;
+}
+
+void FakePlatform::interpret(Job& job) {
+  job.failed = !redirect(job.redirectTo, "");
+  if (job.failed) return;
   for (const std::string& line : job.lines) {
-    const std::vector<std::string> parts = words(line);
-    if (parts.size() >= 5 && lowerCase(parts[0]) == "dir" && parts[parts.size() - 2] == ">") {
+    for (const Command& command : interpreterCommands(line, true)) {
+      const std::vector<std::string> parts = words(command.line);
+      const bool listing = parts.size() >= 2 && lowerCase(parts[0]) == "dir";
       const bool foldersOnly = std::find(parts.begin(), parts.end(), "/ad") != parts.end();
-      writeFile(parts.back(), dirListing(parts[1], foldersOnly));
-      continue;
+      if (!redirect(command.output, listing ? dirListing(parts[1], foldersOnly) : "")) {
+        job.failed = true;
+      } else if (!listing) {
+        programsRun.push_back(command.line);
+        if (!fs::is_regular_file(hostPath(parts[0]))) job.failed = true;
+        else if (parts.size() >= 3 && parts[1] == "-export" &&
+                 lowerCase(parts[0].substr(parts[0].find_last_of('\\') + 1)) == "ripent.exe")
+          exportEntities(parts[0], parts[2]);
+      }
     }
-    programsRun.push_back(line);
-    if (parts.size() >= 3 && parts[1] == "-export" &&
-        lowerCase(parts[0].substr(parts[0].find_last_of('\\') + 1)) == "ripent.exe")
-      exportEntities(parts[0], parts[2]);
   }
 }
 

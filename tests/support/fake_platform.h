@@ -1,12 +1,14 @@
 // The operating system as the tests see it: drive C: is a temporary folder on the host,
 // names are looked up case-insensitively and returned as stored, message boxes answer
-// from a script, and the command interpreter understands the lines the program writes
-// into its batch files, optionally only after a number of waits: dir listings, and
-// ripent.exe, when the drive holds it, exporting a map's entity lump (support/bsp_file.h).
+// from a script, and the command interpreter reads the lines the program writes into its
+// batch files as cmd.exe does (variables, carets, quotes, & | and >), runs `dir` and
+// ripent.exe (when the drive holds it, exporting a map's entity lump, support/bsp_file.h)
+// and notes every other program it starts, optionally only after a number of waits.
 #pragma once
 
 #include <deque>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -34,8 +36,9 @@ class FakePlatform : public platform::Platform {
   void makeFolder(const std::string& windowsPath);
   std::string fileContent(const std::string& windowsPath) const;  // empty when absent
   bool exists(const std::string& windowsPath) const;
-  void refuseWritesTo(const std::string& windowsPath);  // writes there fail, as read-only
-  void refuseReadsOf(const std::string& windowsPath);   // reads fail, as for a locked file
+  // Writes there fail, as read-only; a path that ends in a backslash is a whole folder.
+  void refuseWritesTo(const std::string& windowsPath);
+  void refuseReadsOf(const std::string& windowsPath);  // reads fail, as for a locked file
   std::deque<platform::Answer> answers;                 // next message-box answers
   int outputDelayWaits = 0;  // a started command writes its output after this many waits
   int endDelayWaits = 0;     // ... and ends this many waits after that
@@ -43,10 +46,16 @@ class FakePlatform : public platform::Platform {
   bool startsFail = false;   // startHidden gives null, as when no process can be created
   bool undeletable = false;  // deleteFile fails, as for a file another process holds open
   bool exportsNothing = false;  // ripent.exe runs but writes no export
+  // Another process holds the file open: it can be neither replaced nor deleted. A started
+  // command holds the file its output goes to until it ends.
+  void holdOpen(const std::string& windowsPath);
 
   // ---- What the program did ------------------------------------------------------------
   std::vector<std::string> startedCommands;  // command lines given to startHidden
-  std::vector<std::string> programsRun;      // batch lines that started a program
+  // Command lines of the batch files as the programs they started received them; a
+  // program that does not exist ends its command with a failure.
+  std::vector<std::string> programsRun;
+  std::map<std::string, platform::CodePage> codePages;  // of each file written, by its path
   std::vector<MessageShown> messages;
   int beeps = 0;
   bool busy = false;
@@ -59,7 +68,8 @@ class FakePlatform : public platform::Platform {
   std::string lookUp(const std::string& path) override;
   using platform::Platform::readTextFile;
   std::optional<std::string> readTextFile(const std::string& path, std::string& why) override;
-  platform::Outcome writeTextFile(const std::string& path, const std::string& text) override;
+  platform::Outcome writeTextFile(const std::string& path, const std::string& text,
+                                  platform::CodePage codePage) override;
   bool deleteFile(const std::string& path) override;
   bool createFolder(const std::string& path) override;
   bool removeFolder(const std::string& path) override;
@@ -80,19 +90,22 @@ class FakePlatform : public platform::Platform {
   struct Job {
     std::vector<std::string> lines;  // batch lines to interpret
     std::string redirectTo;          // the start command's own redirection, if any
-    long long dueAt;                 // folder creations
-    long long endsAt;
+    long long dueAt = 0;             // folder creations
+    long long endsAt = 0;
     bool done = false;
+    bool failed = false;
   };
   class Process;
 
   void runDueJobs();
-  void interpret(const Job& job);
+  void interpret(Job& job);
+  bool isHeld(const std::string& path) const;
+  bool redirect(const std::string& file, const std::string& output);
   std::string dirListing(const std::string& argument, bool foldersOnly) const;
   void exportEntities(const std::string& tool, const std::string& bsp);
 
   std::filesystem::path root_;
-  std::vector<std::string> refused_, unreadable_;
+  std::vector<std::string> refused_, unreadable_, held_;
   std::vector<std::shared_ptr<Job>> jobs_;
   long long folderCreations_ = 0;
 };

@@ -145,11 +145,21 @@ void doubleClick(ZarnWindow& zarn, const Arguments& a) {
 }
 
 void click(ZarnWindow& zarn, const Arguments& a) {
-  requireCount(a, 1, "click <control>");
+  if (a.empty() || a.size() > 2) throw Failure("usage: click <control> [right|middle]");
   HWND button = zarn.control(a[0]);
   zarn.requireOperable(button, a[0]);
   if (className(button) != "Button") throw Failure(a[0] + " is not a button, check box or option button");
-  zarn.deliver(button, BM_CLICK, 0, 0);
+  if (a.size() == 1) {
+    zarn.deliver(button, BM_CLICK, 0, 0);
+    return;
+  }
+  const std::map<std::string, std::pair<UINT, WPARAM>> presses = {{"right", {WM_RBUTTONDOWN, MK_RBUTTON}},
+                                                                   {"middle", {WM_MBUTTONDOWN, MK_MBUTTON}}};
+  const auto press = presses.find(a[1]);
+  if (press == presses.end()) throw Failure("the mouse button is right or middle, not " + a[1]);
+  // Down, then up: WM_RBUTTONUP and WM_MBUTTONUP follow their down message by one.
+  zarn.deliver(button, press->second.first, press->second.second, MAKELPARAM(2, 2));
+  zarn.deliver(button, press->second.first + 1, 0, MAKELPARAM(2, 2));
 }
 
 void menu(ZarnWindow& zarn, const Arguments& a) {

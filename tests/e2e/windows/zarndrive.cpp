@@ -17,7 +17,9 @@
 //   pick <combo|list> <item>     choose the item with that text (a combo box gets the
 //                                keyboard first; a list box is clicked on the item)
 //   dblclick <list> <item>       double-click the item with that text
-//   click <control>              click a command button, check box or option button
+//   click <control> [right|middle]
+//                                click a command button, check box or option button (with
+//                                the left mouse button, or the one named)
 //   menu <entry>                 click a menu entry
 //   answer <title> <Ok|Yes|No> <text>
 //                                wait for zarn's message box with that title, check its text
