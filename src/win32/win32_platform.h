@@ -14,7 +14,7 @@ class Win32Platform final : public platform::Platform {
   std::string lookUp(const std::string& path) override;
   std::optional<std::string> readTextFile(const std::string& path) override;
   platform::Outcome writeTextFile(const std::string& path, const std::string& text) override;
-  bool deleteFile(const std::string& path) override;
+  platform::Outcome deleteFile(const std::string& path) override;
   bool createFolder(const std::string& path) override;
   bool removeFolder(const std::string& path) override;
   std::unique_ptr<platform::StartedProcess> startHidden(const std::string& commandLine) override;

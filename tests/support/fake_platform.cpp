@@ -158,9 +158,11 @@ platform::Outcome FakePlatform::writeTextFile(const std::string& path, const std
   return {};
 }
 
-bool FakePlatform::deleteFile(const std::string& path) {
+platform::Outcome FakePlatform::deleteFile(const std::string& path) {
+  if (undeletable) return {"The process cannot access the file because it is being used by another process."};
   std::error_code error;
-  return !undeletable && fs::remove(hostPath(path), error);
+  if (!fs::remove(hostPath(path), error)) return {"The system cannot find the file specified."};
+  return {};
 }
 
 bool FakePlatform::createFolder(const std::string& path) {
