@@ -15,6 +15,13 @@ bool Zarn::WriteTextFile(const std::string& path, std::initializer_list<std::str
   return false;
 }
 
+bool Zarn::DeleteFileOrAlert(const std::string& path) {
+  const platform::Outcome outcome = system_.deleteFile(path);
+  if (outcome.ok()) return true;
+  Alert("Cannot delete " + path + ": " + outcome.error);
+  return false;
+}
+
 void Zarn::Alert(const std::string& text) {
   system_.messageBox(text, "ZARN Alert!", platform::MessageStyle::Exclamation, platform::MessageButtons::Ok);
 }

@@ -15,5 +15,8 @@ std::vector<std::string> splitItems(std::string_view text);
 // The text with A to Z in lower case, as the mods are recognised by their folder names.
 std::string lowerCase(std::string_view text);
 
+// The first character whole, empty for an empty text: one of UTF-8 may take several bytes.
+std::string firstCharacter(std::string_view text);
+
 // A path handed to the command interpreter: quoted when it holds a blank, else as it is.
 std::string quotedIfBlank(const std::string& path);

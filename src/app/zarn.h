@@ -269,6 +269,16 @@ class Zarn {
   void cmdSturmbotOK_Click();
   void cmdMarinebotOK_Click();
   void cmdShrikebotOK_Click();
+  void chkSturmbotFillserver_Click();
+  void cmbSturmbotMapList_Click();
+  void cmdSturmbotSave_Click();
+  void cmdSturmbotDel_Click();
+  void optSturmbotAllies1_Click();
+  void optSturmbotAllies2_Click();
+  void optSturmbotAxis1_Click();
+  void cmbSturmbotClass_Click();
+  void cmdSturmbotAdd_Click();
+  void cmdSturmbotClear_Click();
   // Sets blnCountryKnown and blnAlliesBritish when the map's entities tell the country;
   // leaves them as they were otherwise.
   void DetectAlliesCountry(const std::string& map);
@@ -284,6 +294,8 @@ class Zarn {
   // A file the program writes: each text followed by CR LF, replaced whole. A failure is
   // told in a "ZARN Alert!" box naming the file; the result says whether it was written.
   bool WriteTextFile(const std::string& path, std::initializer_list<std::string> texts);
+  // False, after an alert naming the file and the reason, when it could not be deleted.
+  bool DeleteFileOrAlert(const std::string& path);
   bool WriteTextFileQuietly(const std::string& path, std::initializer_list<std::string> texts,
                             std::string& error);
   void Alert(const std::string& text);
@@ -323,6 +335,11 @@ class Zarn {
   // Parts of the Bot Setup page.
   void ShowSturmbotPage();
   void ShowBotNotice(forms::Frame& page);  // the Marinebot or Shrikebot page
-  void RebuildBotText();                   // after an input: the view, the text shown, Save offered
+  void RebuildBotText();                   // after an input: the text shown, Save offered
+  void ShowBotText();                      // the view, then its text shown in the preview
   void ConfirmBotStep(forms::Frame& page);
+  bool SaveSturmbotFile();  // false, after an alert, when it could not be written
+  void ShowMapStatus(const std::string& text, forms::Color colour);  // in the per-map panel
+  void ShowTeamCaptions();  // by the detected country of the map's Allies
+  void LoadClassList(std::initializer_list<const char*> classes);
 };

@@ -335,6 +335,16 @@ void Zarn::WireEvents() {
   txtSturmbotMinReaction.onChange = to(&Zarn::txtSturmbotMinReaction_Change);
   txtSturmbotMaxReaction.onChange = to(&Zarn::txtSturmbotMaxReaction_Change);
   cmdSturmbotOK.onClick = to(&Zarn::cmdSturmbotOK_Click);
+  chkSturmbotFillserver.onClick = to(&Zarn::chkSturmbotFillserver_Click);
+  cmbSturmbotMapList.onClick = to(&Zarn::cmbSturmbotMapList_Click);
+  cmdSturmbotSave.onClick = to(&Zarn::cmdSturmbotSave_Click);
+  cmdSturmbotDel.onClick = to(&Zarn::cmdSturmbotDel_Click);
+  optSturmbotAllies1.onClick = to(&Zarn::optSturmbotAllies1_Click);
+  optSturmbotAllies2.onClick = to(&Zarn::optSturmbotAllies2_Click);
+  optSturmbotAxis1.onClick = to(&Zarn::optSturmbotAxis1_Click);
+  cmbSturmbotClass.onClick = to(&Zarn::cmbSturmbotClass_Click);
+  cmdSturmbotAdd.onClick = to(&Zarn::cmdSturmbotAdd_Click);
+  cmdSturmbotClear.onClick = to(&Zarn::cmdSturmbotClear_Click);
   cmdMarinebotOK.onClick = to(&Zarn::cmdMarinebotOK_Click);
   cmdShrikebotOK.onClick = to(&Zarn::cmdShrikebotOK_Click);
 }
