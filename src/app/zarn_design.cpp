@@ -215,13 +215,13 @@ void Zarn::DesignControls() {
     team.option.setBackColor(team.back);
     team.option.setForeColor(kHighlightText);
   }
-  captioned(lblSturmbotSkill, "Bot Skill:").place(&frmSturmbotCustom, 240, 1860, 855, kLine);
+  captioned(lblSturmbotSkill, "Bot Skill:").place(&frmSturmbotCustom, 240, 1860, 945, kLine);
   cmbSturmbotSkill.place(&frmSturmbotCustom, 1200, 1800, 735, kCombo);
   cmbSturmbotSkill.setText("5");
   cmbSturmbotSkill.toolTip = "1 low skill, 8 deadly";
   cmbSturmbotClass.place(&frmSturmbotCustom, 2040, 1800, 2055, kCombo);
   cmbSturmbotClass.toolTip = "Weapon selection.";
-  captioned(lblSturmbotName, "Bot Name:").place(&frmSturmbotCustom, 240, 2340, 855, kLine);
+  captioned(lblSturmbotName, "Bot Name:").place(&frmSturmbotCustom, 240, 2340, 945, kLine);
   txtSturmbotName.place(&frmSturmbotCustom, 1200, 2280, 2895, kBox);
   txtSturmbotName.toolTip = "I like the name \"Dufus\".";
   captioned(cmdSturmbotClear, "Clear Bots").place(&frmSturmbotCustom, 240, 2760, 1935, kButton);
