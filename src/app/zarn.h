@@ -294,10 +294,10 @@ class Zarn {
   // A file the program writes: each text followed by CR LF, replaced whole. A failure is
   // told in a "ZARN Alert!" box naming the file; the result says whether it was written.
   bool WriteTextFile(const std::string& path, std::initializer_list<std::string> texts);
-  // False, after an alert naming the file and the reason, when it could not be deleted.
-  bool DeleteFileOrAlert(const std::string& path);
   bool WriteTextFileQuietly(const std::string& path, std::initializer_list<std::string> texts,
                             std::string& error);
+  // False, after an alert naming the file and the reason, when it could not be deleted.
+  bool DeleteFileOrAlert(const std::string& path);
   void Alert(const std::string& text);
   void ShowStatus(const std::string& text, forms::Color colour);
 
@@ -334,12 +334,12 @@ class Zarn {
 
   // Parts of the Bot Setup page.
   void ShowSturmbotPage();
-  void ShowBotNotice(forms::Frame& page);  // the Marinebot or Shrikebot page
-  void RebuildBotText();                   // after an input: the text shown, Save offered
-  void ShowBotText();                      // the view, then its text shown in the preview
-  void ConfirmBotStep(forms::Frame& page);
+  void ShowBotText();       // the view, then its text shown in the preview
   bool SaveSturmbotFile();  // false, after an alert, when it could not be written
   void ShowMapStatus(const std::string& text, forms::Color colour);  // in the per-map panel
   void ShowTeamCaptions();  // by the detected country of the map's Allies
   void LoadClassList(std::initializer_list<const char*> classes);
+  void ShowBotNotice(forms::Frame& page);  // the Marinebot or Shrikebot page
+  void RebuildBotText();                   // after an input: the view, the text shown, Save offered
+  void ConfirmBotStep(forms::Frame& page);
 };
