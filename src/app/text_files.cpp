@@ -22,6 +22,13 @@ void Zarn::AlertUnwritten(const std::string& path, const std::string& error) {
   Alert("Cannot write " + path + ": " + error);
 }
 
+bool Zarn::DeleteFileOrAlert(const std::string& path) {
+  const platform::Outcome outcome = system_.deleteFile(path);
+  if (outcome.ok()) return true;
+  Alert("Cannot delete " + path + ": " + outcome.error);
+  return false;
+}
+
 void Zarn::Alert(const std::string& text) {
   system_.messageBox(text, "ZARN Alert!", platform::MessageStyle::Exclamation, platform::MessageButtons::Ok);
 }

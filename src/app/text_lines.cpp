@@ -40,3 +40,9 @@ std::string lowerCase(std::string_view text) {
 }
 
 std::string bareName(std::string_view path) { return std::string(path.substr(path.find_last_of('\\') + 1)); }
+
+std::string firstCharacter(std::string_view text) {
+  std::size_t length = text.empty() ? 0 : 1;
+  while (length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) ++length;
+  return std::string(text.substr(0, length));
+}

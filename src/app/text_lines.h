@@ -23,3 +23,6 @@ std::string bareName(std::string_view path);
 // The former name of quotedIfSpecial (app/batch_text.h), still used by the searches' and
 // the hidden batch run's command lines.
 inline std::string quotedIfBlank(const std::string& path) { return quotedIfSpecial(path); }
+
+// The first character whole, empty for an empty text: one of UTF-8 may take several bytes.
+std::string firstCharacter(std::string_view text);

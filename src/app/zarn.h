@@ -279,6 +279,16 @@ class Zarn {
   void cmdSturmbotOK_Click();
   void cmdMarinebotOK_Click();
   void cmdShrikebotOK_Click();
+  void chkSturmbotFillserver_Click();
+  void cmbSturmbotMapList_Click();
+  void cmdSturmbotSave_Click();
+  void cmdSturmbotDel_Click();
+  void optSturmbotAllies1_Click();
+  void optSturmbotAllies2_Click();
+  void optSturmbotAxis1_Click();
+  void cmbSturmbotClass_Click();
+  void cmdSturmbotAdd_Click();
+  void cmdSturmbotClear_Click();
   // Sets blnCountryKnown and blnAlliesBritish when the map's entities tell the country;
   // leaves them as they were otherwise.
   void DetectAlliesCountry(const std::string& map);
@@ -301,6 +311,8 @@ class Zarn {
   bool WriteTextFileQuietly(const std::string& path, std::initializer_list<std::string> texts,
                             std::string& error, platform::CodePage codePage = platform::CodePage::Ansi);
   void AlertUnwritten(const std::string& path, const std::string& error);  // names the file and why
+  // False, after an alert naming the file and the reason, when it could not be deleted.
+  bool DeleteFileOrAlert(const std::string& path);
   void Alert(const std::string& text);
   void ShowStatus(const std::string& text, forms::Color colour);
 
@@ -348,6 +360,11 @@ class Zarn {
 
   // Parts of the Bot Setup page.
   void ShowSturmbotPage();
+  void ShowBotText();       // the view, then its text shown in the preview
+  bool SaveSturmbotFile();  // false, after an alert, when it could not be written
+  void ShowMapStatus(const std::string& text, forms::Color colour);  // in the per-map panel
+  void ShowTeamCaptions();  // by the detected country of the map's Allies
+  void LoadClassList(std::initializer_list<const char*> classes);
   void ShowBotNotice(forms::Frame& page);  // the Marinebot or Shrikebot page
   void RebuildBotText();                   // after an input: the view, the text shown, Save offered
   void ConfirmBotStep(forms::Frame& page);

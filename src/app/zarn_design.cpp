@@ -216,13 +216,13 @@ void Zarn::DesignControls() {
     team.option.setBackColor(team.back);
     team.option.setForeColor(kHighlightText);
   }
-  captioned(lblSturmbotSkill, "Bot Skill:").place(&frmSturmbotCustom, 240, 1860, 855, kLine);
+  captioned(lblSturmbotSkill, "Bot Skill:").place(&frmSturmbotCustom, 240, 1860, 945, kLine);
   cmbSturmbotSkill.place(&frmSturmbotCustom, 1200, 1800, 735, kCombo);
   cmbSturmbotSkill.setText("5");
   cmbSturmbotSkill.toolTip = "1 low skill, 8 deadly";
   cmbSturmbotClass.place(&frmSturmbotCustom, 2040, 1800, 2055, kCombo);
   cmbSturmbotClass.toolTip = "Weapon selection.";
-  captioned(lblSturmbotName, "Bot Name:").place(&frmSturmbotCustom, 240, 2340, 855, kLine);
+  captioned(lblSturmbotName, "Bot Name:").place(&frmSturmbotCustom, 240, 2340, 945, kLine);
   txtSturmbotName.place(&frmSturmbotCustom, 1200, 2280, 2895, kBox);
   txtSturmbotName.toolTip = "I like the name \"Dufus\".";
   captioned(cmdSturmbotClear, "Clear Bots").place(&frmSturmbotCustom, 240, 2760, 1935, kButton);
@@ -342,6 +342,16 @@ void Zarn::WireEvents() {
   txtSturmbotMinReaction.onChange = to(&Zarn::txtSturmbotMinReaction_Change);
   txtSturmbotMaxReaction.onChange = to(&Zarn::txtSturmbotMaxReaction_Change);
   cmdSturmbotOK.onClick = to(&Zarn::cmdSturmbotOK_Click);
+  chkSturmbotFillserver.onClick = to(&Zarn::chkSturmbotFillserver_Click);
+  cmbSturmbotMapList.onClick = to(&Zarn::cmbSturmbotMapList_Click);
+  cmdSturmbotSave.onClick = to(&Zarn::cmdSturmbotSave_Click);
+  cmdSturmbotDel.onClick = to(&Zarn::cmdSturmbotDel_Click);
+  optSturmbotAllies1.onClick = to(&Zarn::optSturmbotAllies1_Click);
+  optSturmbotAllies2.onClick = to(&Zarn::optSturmbotAllies2_Click);
+  optSturmbotAxis1.onClick = to(&Zarn::optSturmbotAxis1_Click);
+  cmbSturmbotClass.onClick = to(&Zarn::cmbSturmbotClass_Click);
+  cmdSturmbotAdd.onClick = to(&Zarn::cmdSturmbotAdd_Click);
+  cmdSturmbotClear.onClick = to(&Zarn::cmdSturmbotClear_Click);
   cmdMarinebotOK.onClick = to(&Zarn::cmdMarinebotOK_Click);
   cmdShrikebotOK.onClick = to(&Zarn::cmdShrikebotOK_Click);
 }

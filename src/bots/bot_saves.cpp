@@ -3,13 +3,18 @@
 #include "app/zarn.h"
 
 void Zarn::cmdSturmbotOK_Click() {
-  // Written first: a file that could not be written must not count as a saved step.
-  if (!WritePageFile(strBotText, "sturmbot\\")) return;
-
+  if (!SaveSturmbotFile()) return;
   cmdSturmbotOK.setEnabled(false);
-  MarkStepSaved(optBotFile, blnBotSaved);
   UpdateStartStatus();
   frmSturmbotSetup.setVisible(false);
+}
+
+// The page's Save and the per-map panel's Save File: the text under the preview caption.
+bool Zarn::SaveSturmbotFile() {
+  // Written first: a file that could not be written must not count as a saved step.
+  if (!WritePageFile(strBotText, "sturmbot\\")) return false;
+  MarkStepSaved(optBotFile, blnBotSaved);
+  return true;
 }
 
 void Zarn::cmdMarinebotOK_Click() { ConfirmBotStep(frmMarinebotSetup); }

@@ -11,13 +11,6 @@ std::string onOff(const char* keyword, const forms::CheckBox& box) {
   return std::string(keyword) + (box.checked() ? " on" : " off");
 }
 
-// The first character whole: one of UTF-8 may take several bytes.
-std::string firstCharacter(const std::string& text) {
-  std::size_t length = text.empty() ? 0 : 1;
-  while (length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) ++length;
-  return text.substr(0, length);
-}
-
 // Items joined by CR LF, none after the last; the extra variables keep their own line ends.
 std::string sturmbotSettings(const Zarn& z) {
   std::string text = "# Sturmbot settings";
@@ -85,12 +78,16 @@ void Zarn::ShowBotNotice(forms::Frame& page) {
   UpdateStartStatus();
 }
 
-// The view hides the preview again once Start Server is available, so an input shows it
-// once more: the operator sees what the change did.
 void Zarn::RebuildBotText() {
+  ShowBotText();
+  cmdSturmbotOK.setEnabled(true);
+}
+
+// The view hides the preview again once Start Server is available, so a change shows it
+// once more: the operator sees what the change did.
+void Zarn::ShowBotText() {
   optBotFile_Click();
   ShowFilePreview(strBotText);
-  cmdSturmbotOK.setEnabled(true);
 }
 
 void Zarn::chkSturmbotFF_Click() { RebuildBotText(); }

@@ -60,7 +60,7 @@ class Platform {
   // Replaces the file whole with `text` (line ends already in it) in `codePage`: a new
   // file is written beside it and then put in its place, so a failure leaves the old one.
   virtual Outcome writeTextFile(const std::string& path, const std::string& text, CodePage codePage) = 0;
-  virtual bool deleteFile(const std::string& path) = 0;
+  virtual Outcome deleteFile(const std::string& path) = 0;
   virtual bool createFolder(const std::string& path) = 0;
   virtual bool removeFolder(const std::string& path) = 0;
 

@@ -87,7 +87,10 @@ platform::Outcome Win32Platform::writeTextFile(const std::string& path, const st
   return {systemErrorText(error)};
 }
 
-bool Win32Platform::deleteFile(const std::string& path) { return DeleteFileA(toAnsi(path).c_str()); }
+platform::Outcome Win32Platform::deleteFile(const std::string& path) {
+  if (DeleteFileA(toAnsi(path).c_str())) return {};
+  return {systemErrorText(GetLastError())};
+}
 
 bool Win32Platform::createFolder(const std::string& path) { return CreateDirectoryA(toAnsi(path).c_str(), nullptr); }
 

@@ -16,7 +16,7 @@ class Win32Platform final : public platform::Platform {
   std::optional<std::string> readTextFile(const std::string& path, std::string& why) override;
   platform::Outcome writeTextFile(const std::string& path, const std::string& text,
                                   platform::CodePage codePage) override;
-  bool deleteFile(const std::string& path) override;
+  platform::Outcome deleteFile(const std::string& path) override;
   bool createFolder(const std::string& path) override;
   bool removeFolder(const std::string& path) override;
   std::unique_ptr<platform::StartedProcess> startHidden(const std::string& commandLine) override;

@@ -60,6 +60,9 @@ make_sample_game() {
   # The bots zarn looks for: their libraries are stand-ins, only their presence counts.
   write_lines "$game/dod/sturmbot/dlls/STURM_bot.dll" 'sample bot library'
   write_lines "$game/dod/sturmbot/History.txt" 'Sturmbot release history' '' '3.0' 'sample notes'
+  # Sturmbot's waypoints for two of the three maps: dod_orchard has none.
+  write_lines "$game/dod/sturmbot/waypoints/dod_ridge.wpt" 'sample waypoints'
+  write_lines "$game/dod/sturmbot/waypoints/dod_harbour.wpt" 'sample waypoints'
   write_lines "$game/firearms/marine_bot/marine_bot.dll" 'sample bot library'
   write_lines "$game/wie/dlls/shrikebot.dll" 'sample bot library'
   mkdir -p "$game/valve/gfx/shell"

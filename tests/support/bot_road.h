@@ -2,8 +2,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "support/page_road.h"
+
+inline const std::string kSturmbotDir = kGameDir + "dod\\sturmbot\\";
 
 // The settings text of Sturmbot 1.5 with the start values: the reaction times as mod
 // selection leaves them, written back with their blank.
@@ -16,8 +19,16 @@ class BotRoadTest : public PageRoadTest {
  protected:
   // `mod` (dod, firearms or wie) with its bot installed, for dod Sturmbot's history naming
   // `sturmbotVersion` on its third line (no history when empty), and the four pages before the
-  // Bot Setup page saved; the Bot Setup page is offered, not opened.
-  Zarn& reachBotSetup(const std::string& mod, const std::string& sturmbotVersion = "1.5");
+  // Bot Setup page saved, the first of `maps` the first map and all of them the cycle; the Bot
+  // Setup page is offered, not opened.
+  Zarn& reachBotSetup(const std::string& mod, const std::string& sturmbotVersion = "1.5",
+                      const std::vector<std::string>& maps = {"m1", "m2"});
+  // dod's Bot Setup page opened in per-map mode, with ripent.exe and these maps, in the
+  // per-map list in this order after the first map, dod_ridge, once more: dod_ridge (British
+  // Allies), dod_harbour (U.S.) and dod_orchard (not told), each with its waypoint file;
+  // dod_flak without one; dod_Case, whose waypoint file is stored as dod_case.wpt.
+  Zarn& openPerMapPanel(const std::string& sturmbotVersion);
+  void chooseBotMap(const std::string& map);  // picked from the per-map list
   // The text with its one occurrence of `from` replaced by `to`.
   static std::string replaced(std::string text, const std::string& from, const std::string& to);
 };

@@ -247,10 +247,12 @@ platform::Outcome FakePlatform::writeTextFile(const std::string& path, const std
   return {};
 }
 
-bool FakePlatform::deleteFile(const std::string& path) {
+platform::Outcome FakePlatform::deleteFile(const std::string& path) {
   runDueJobs();
+  if (undeletable || isHeld(path)) return {"The process cannot access the file because it is being used by another process."};
   std::error_code error;
-  return !undeletable && !isHeld(path) && fs::remove(hostPath(path), error);
+  if (!fs::remove(hostPath(path), error)) return {"The system cannot find the file specified."};
+  return {};
 }
 
 bool FakePlatform::createFolder(const std::string& path) {

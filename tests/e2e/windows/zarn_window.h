@@ -51,7 +51,7 @@ class ZarnWindow {
   bool launched_ = false;
 };
 
-// Texts of native controls, read across the process boundary.
+// Texts of native controls, read across the process boundary, in UTF-8.
 std::string windowText(HWND window);
 std::string className(HWND window);
 std::vector<std::string> listItems(HWND list);  // of a list box or combo box

@@ -5,7 +5,8 @@
 //
 // The script holds one command a line; blank lines and lines starting with # are skipped.
 // Arguments are separated by blanks; one that holds blanks is written in double quotes,
-// a quote inside it doubled (""). Backslashes are plain characters. Controls and menu
+// a quote inside it doubled (""). Backslashes are plain characters. Texts read back from
+// the windows are compared in UTF-8, as the script is written. Controls and menu
 // entries are named as in the program (txtExec, cmbModList, mnuExit).
 //
 //   launch <zarn.exe>            start zarn and wait until its window shows
