@@ -17,8 +17,10 @@ odd_batch='"C:\Games & More\H'$'\x84''lf-Life\hl.exe" -game "r&d" -console -noip
 odd_batch+=' +lservercfgfile zarn_lserver.cfg  +mapcyclefile zarn_mapcycle.txt +motdfile zarn_motd.txt'
 odd_batch+=' +sv_password 50%%off +hostname "R&D | 100%% fun" a^&echo injected^>C:\injected.txt^|b^^c %%PATH%%'
 
-# A driver argument: in double quotes, a quote inside doubled.
+# A driver argument: in double quotes, a quote inside doubled. The driver compares texts in
+# UTF-8, as the program holds them.
 word() { printf '"%s"' "${1//\"/\"\"}"; }
+utf8() { printf '%s' "$1" | iconv -f CP1252 -t UTF-8; }
 
 # wait_for_lines <file> <count>: the stand-ins write their records in their own time.
 wait_for_lines() {
@@ -48,13 +50,13 @@ rm -f "$odd_game/started.txt" "$odd_game/hold.txt"
 
 if drive special-characters <<SCRIPT
 launch "$zarn_exe"
-expect txtExec text $(word "${odd_dir}hl.exe")
+expect txtExec text $(word "$(utf8 "${odd_dir}hl.exe")")
 expect cmbModList items "r&d"
 $(open_command_line 'r&d' lab)
 type cmbMaxPlayers "8&echo injected>C:\injected.log"
 expect cmbMaxPlayers text " 8"
 type txtExtra1 $(word "$odd_extra")
-expect txtFileContents text $(word "$odd_line")
+expect txtFileContents text $(word "$(utf8 "$odd_line")")
 click cmdCommandOK
 click optServerFile
 click cmdServerOK
