@@ -91,7 +91,8 @@ void Zarn::DesignControls() {
   chkConsole.toolTip = "Useful with non-dedicated server";
   captioned(chkIPX, "IPX?").place(&frmCommandLine, 3000, 1860, 1095, kLine);
   chkIPX.toolTip = "Usually use TCP instead";
-  captioned(lblExtra1, "Extra Parameters:").place(&frmCommandLine, 240, 2340, 1335, kLine);
+  // Two lines high: in wider fonts (Wine's) the caption wraps rather than being cut off.
+  captioned(lblExtra1, "Extra Parameters:").place(&frmCommandLine, 240, 2340, 1335, 2 * kLine);
   txtExtra1.place(&frmCommandLine, 1680, 2280, 2655, kBox);
   txtExtra1.toolTip = "Specify more options for hl.exe";
   captioned(cmdCommandOK, "Save").place(&frmCommandLine, 3120, 2880, 1215, kButton);
