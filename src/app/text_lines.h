@@ -1,4 +1,4 @@
-// Splitting the texts the program reads into lines and items.
+// Splitting the texts the program reads into lines; letter case and quoting of paths.
 #pragma once
 
 #include <string>
@@ -7,10 +7,6 @@
 
 // Lines ended by CR LF (a lone CR or LF ends a line too); a last line without an end counts.
 std::vector<std::string> splitLines(std::string_view text);
-
-// Items separated by commas or line ends, enclosing double quotes removed; empty items
-// are dropped.
-std::vector<std::string> splitItems(std::string_view text);
 
 // The text with A to Z in lower case, as the mods are recognised by their folder names.
 std::string lowerCase(std::string_view text);

@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "forms/control.h"
 #include "forms/form.h"
@@ -252,6 +253,7 @@ class Zarn {
  private:
   platform::Platform& system_;
   bool settingsFailureReported_ = false;
+  bool modSearchFailed_ = false;  // the next change of the executable box tries again
 
   void DesignControls();  // zarn_design.cpp
   void WireEvents();      // zarn_design.cpp
@@ -277,16 +279,13 @@ class Zarn {
   // Present when a look-up of the path returns its bare name exactly, case and all.
   bool FileIsPresent(const std::string& path);
 
-  // The hidden batch run of the searches: false, with a red status line, when the listing
-  // did not come complete within the wait limit.
-  bool RunHiddenBatch(const std::string& commandLine);
+  // What `dir <path> /b` lists, for the searches; nothing, with a red status line, when the
+  // folder cannot be read.
+  std::optional<std::vector<std::string>> ListFolder(const std::string& path, platform::Entries entries);
   // Writes `line` as the only line of `batchFile` and starts `command` hidden; null, with a
   // red status line, when the file cannot be written or the command not started.
   std::unique_ptr<platform::StartedProcess> StartBatch(const std::string& batchFile, const std::string& line,
                                                        const std::string& command);
-  bool RemoveOldListing();
-  // A search's listing: the old one removed, the command run, the new one read whole.
-  std::optional<std::string> ReadListing(const std::string& commandLine);
   bool WaitUntil(const std::function<bool()>& done);
 
   // Parts of the choice of a mod.

@@ -1,5 +1,6 @@
-// The one place where the program's UTF-8 texts meet the system's ANSI code page: files,
-// paths, native windows and message boxes all pass through here.
+// The one place where the program's UTF-8 texts meet the system's encodings: the ANSI code
+// page of file contents, native windows and message boxes, and the wide characters of names
+// on disk.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +11,11 @@ namespace win32 {
 
 std::string toAnsi(const std::string& utf8);
 std::string fromAnsi(const std::string& ansi);
+
+// Paths and names as the wide-character calls take and give them: exact, whatever the
+// ANSI code page holds.
+std::wstring toWide(const std::string& utf8);
+std::string fromWide(const wchar_t* wide);
 
 // A native window's text, and setting it, in the program's terms.
 std::string windowText(HWND window);

@@ -49,12 +49,32 @@ std::vector<std::string> words(const std::string& line) {
   return result;
 }
 
+// The upper-cased extension that a name's generated short name would carry ("x.bspx" is
+// "X~1.BSP"): the first three characters of the last extension, when it is longer than
+// three and so needs a short name at all.
+std::string shortExtension(const std::string& name) {
+  const std::size_t dot = name.find_last_of('.');
+  if (dot == std::string::npos || name.size() - dot - 1 <= 3) return "";
+  return lowerCase(name.substr(dot + 1, 3));
+}
+
+// Only the patterns the program uses: "*" and "*.ext", matched as the file system matches
+// them, against the long name and the short one.
 bool matchesPattern(const std::string& name, const std::string& pattern) {
-  // Only "*.ext" patterns are needed.
-  if (pattern.rfind("*", 0) != 0) return lowerCase(name) == lowerCase(pattern);
-  const std::string tail = lowerCase(pattern.substr(1));
-  const std::string n = lowerCase(name);
-  return n.size() >= tail.size() && n.compare(n.size() - tail.size(), tail.size(), tail) == 0;
+  if (pattern == "*") return true;
+  const std::string extension = lowerCase(pattern.substr(2));
+  const std::string tail = "." + extension;
+  const std::string lower = lowerCase(name);
+  return (lower.size() >= tail.size() && lower.compare(lower.size() - tail.size(), tail.size(), tail) == 0) ||
+         shortExtension(name) == extension;
+}
+
+// The order in which NTFS keeps names: compared upper-cased, character by character.
+bool fileSystemOrder(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(x))) <
+           static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(y)));
+  });
 }
 
 std::string readWhole(const fs::path& path) {
@@ -126,11 +146,34 @@ bool FakePlatform::exists(const std::string& windowsPath) const { return fs::exi
 
 void FakePlatform::refuseWritesTo(const std::string& windowsPath) { refused_.push_back(lowerCase(windowsPath)); }
 
+void FakePlatform::hide(const std::string& windowsPath) { hidden_.push_back(hostPath(windowsPath)); }
+
 std::string FakePlatform::lookUp(const std::string& path) {
   runDueJobs();
   if (path.empty() || path.back() == '\\') return "";
   const fs::path host = hostPath(path);
   return fs::exists(host) ? host.filename().string() : std::string();
+}
+
+platform::FolderListing FakePlatform::listFolder(const std::string& path, platform::Entries entries) {
+  ++listings;
+  const std::size_t slash = path.find_last_of('\\');
+  const std::string folder = path.substr(0, slash + 1);
+  const std::string pattern = slash + 1 < path.size() ? path.substr(slash + 1) : "*";
+  platform::FolderListing listing;
+  if (!unlistableFolder.empty() && lowerCase(folder) == lowerCase(unlistableFolder)) {
+    listing.error = "Access is denied.";
+    return listing;
+  }
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(hostPath(folder), error)) {
+    const std::string name = entry.path().filename().string();
+    const bool hidden = std::find(hidden_.begin(), hidden_.end(), entry.path()) != hidden_.end();
+    if (entries == platform::Entries::Folders ? entry.is_directory() : !hidden && matchesPattern(name, pattern))
+      listing.names.push_back(name);
+  }
+  std::sort(listing.names.begin(), listing.names.end(), fileSystemOrder);
+  return listing;
 }
 
 std::optional<std::string> FakePlatform::readTextFile(const std::string& path) {
@@ -152,7 +195,7 @@ platform::Outcome FakePlatform::writeTextFile(const std::string& path, const std
 
 bool FakePlatform::deleteFile(const std::string& path) {
   std::error_code error;
-  return !undeletable && fs::remove(hostPath(path), error);
+  return fs::remove(hostPath(path), error);
 }
 
 bool FakePlatform::createFolder(const std::string& path) {
@@ -200,39 +243,7 @@ void FakePlatform::runDueJobs() {
 
 void FakePlatform::interpret(const Job& job) {
   if (!job.redirectTo.empty()) writeFile(job.redirectTo, "");
-  for (const std::string& line : job.lines) {
-    const std::vector<std::string> parts = words(line);
-    if (parts.size() >= 5 && lowerCase(parts[0]) == "dir" && parts[parts.size() - 2] == ">") {
-      const bool foldersOnly = std::find(parts.begin(), parts.end(), "/ad") != parts.end();
-      writeFile(parts.back(), dirListing(parts[1], foldersOnly));
-    } else {
-      programsRun.push_back(line);
-    }
-  }
-}
-
-// What "dir <argument> /b" prints: bare names in the order of the file system (here,
-// case-insensitively sorted, as NTFS gives them), each line ended by CR LF.
-std::string FakePlatform::dirListing(const std::string& argument, bool foldersOnly) const {
-  std::string folder = argument, pattern;
-  if (!foldersOnly) {
-    const std::size_t slash = argument.find_last_of('\\');
-    folder = argument.substr(0, slash);
-    pattern = argument.substr(slash + 1);
-  }
-  const fs::path host = hostPath(folder);
-  std::vector<std::string> names;
-  std::error_code error;
-  if (fs::is_directory(host))
-    for (const auto& entry : fs::directory_iterator(host, error)) {
-      const std::string name = entry.path().filename().string();
-      if (foldersOnly ? entry.is_directory() : (entry.is_regular_file() && matchesPattern(name, pattern)))
-        names.push_back(name);
-    }
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return lowerCase(a) < lowerCase(b); });
-  std::string listing;
-  for (const std::string& name : names) listing += name + "\r\n";
-  return listing;
+  for (const std::string& line : job.lines) programsRun.push_back(line);
 }
 
 platform::Answer FakePlatform::messageBox(const std::string& text, const std::string& title,

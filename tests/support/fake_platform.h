@@ -1,7 +1,8 @@
 // The operating system as the tests see it: drive C: is a temporary folder on the host,
-// names are looked up case-insensitively and returned as stored, message boxes answer
-// from a script, and the command interpreter understands the lines the program writes
-// into its batch files, optionally only after a number of waits.
+// names are looked up case-insensitively and returned as stored, folders are listed as
+// `dir /b` lists them, message boxes answer from a script, and the command interpreter
+// runs the lines the program writes into its batch files, optionally only after a number
+// of waits.
 #pragma once
 
 #include <deque>
@@ -34,16 +35,18 @@ class FakePlatform : public platform::Platform {
   std::string fileContent(const std::string& windowsPath) const;  // empty when absent
   bool exists(const std::string& windowsPath) const;
   void refuseWritesTo(const std::string& windowsPath);  // writes there fail, as read-only
+  void hide(const std::string& windowsPath);            // hidden (or system): `dir` passes it over
   std::deque<platform::Answer> answers;                 // next message-box answers
   int outputDelayWaits = 0;  // a started command writes its output after this many waits
   int endDelayWaits = 0;     // ... and ends this many waits after that
   bool commandsNeverRun = false;
   bool startsFail = false;   // startHidden gives null, as when no process can be created
-  bool undeletable = false;  // deleteFile fails, as for a file another process holds open
+  std::string unlistableFolder;  // listing it fails, as without the right to read it
 
   // ---- What the program did ------------------------------------------------------------
   std::vector<std::string> startedCommands;  // command lines given to startHidden
   std::vector<std::string> programsRun;      // batch lines that started a program
+  int listings = 0;                          // calls of listFolder
   std::vector<MessageShown> messages;
   int beeps = 0;
   bool busy = false;
@@ -54,6 +57,7 @@ class FakePlatform : public platform::Platform {
   std::string windowsDirectory() override { return windowsDir; }
   std::string tempDirectory() override { return tempDir; }
   std::string lookUp(const std::string& path) override;
+  platform::FolderListing listFolder(const std::string& path, platform::Entries entries) override;
   std::optional<std::string> readTextFile(const std::string& path) override;
   platform::Outcome writeTextFile(const std::string& path, const std::string& text) override;
   bool deleteFile(const std::string& path) override;
@@ -84,10 +88,10 @@ class FakePlatform : public platform::Platform {
 
   void runDueJobs();
   void interpret(const Job& job);
-  std::string dirListing(const std::string& argument, bool foldersOnly) const;
 
   std::filesystem::path root_;
   std::vector<std::string> refused_;
+  std::vector<std::filesystem::path> hidden_;
   std::vector<std::shared_ptr<Job>> jobs_;
   long long folderCreations_ = 0;
 };
