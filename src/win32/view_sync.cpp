@@ -64,11 +64,14 @@ void NativeView::apply(Native& native, Property property) {
       return;
     case Property::Items:
       if (kind == Kind::ListBox) {
-        native.items->update(static_cast<forms::ListBox&>(control).items());
-        apply(native, Property::ListIndex);  // removing items may have moved the selection
+        auto& list = static_cast<forms::ListBox&>(control);
+        // Refilling or removing items may have moved the selection; adding one at the end
+        // moves none.
+        if (native.items->update(list) || list.lastChange().kind != forms::ItemChange::Kind::Added)
+          apply(native, Property::ListIndex);
       }
       // Emptying a combo box's list empties its edit too.
-      if (kind == Kind::ComboBox && native.items->update(static_cast<forms::ComboBox&>(control).items()))
+      if (kind == Kind::ComboBox && native.items->update(static_cast<forms::ComboBox&>(control)))
         apply(native, Property::Text);
       return;
     case Property::ListIndex:
