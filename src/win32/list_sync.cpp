@@ -6,11 +6,11 @@ namespace win32 {
 
 namespace {
 
-// Suspends drawing while a list is filled. Only while the window is shown: turning drawing
-// back on would show a hidden one.
+// Suspends drawing while a list is filled: under Wine a list that draws updates its scroll
+// bar on every item. Not for a list hidden itself, since drawing turned back on shows it.
 class QuietList {
  public:
-  explicit QuietList(HWND list) : list_(list), quiet_(IsWindowVisible(list)) {
+  explicit QuietList(HWND list) : list_(list), quiet_(GetWindowLongPtrA(list, GWL_STYLE) & WS_VISIBLE) {
     if (quiet_) SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
   }
   ~QuietList() {
@@ -28,20 +28,30 @@ class QuietList {
 
 }  // namespace
 
-bool ListSync::update(const forms::ItemList& model) {
+bool ListSync::update(const forms::ItemList& model, bool inSight) {
   using Kind = forms::ItemChange::Kind;
+  if (!inSight) {
+    behind_ = true;
+    return false;
+  }
   const std::vector<std::string>& items = model.items();
   const forms::ItemChange& change = model.lastChange();
   const auto index = static_cast<std::size_t>(change.index);
-  if (change.kind == Kind::Added && items.size() == shown_ + 1 && index == shown_) {
+  if (!behind_ && change.kind == Kind::Added && items.size() == shown_ + 1 && index == shown_) {
     add(items.back());
     return false;
   }
-  if (change.kind == Kind::Removed && items.size() + 1 == shown_ && index < shown_) {
+  if (!behind_ && change.kind == Kind::Removed && items.size() + 1 == shown_ && index < shown_) {
     remove(index);
     return false;
   }
   refill(items);
+  return true;
+}
+
+bool ListSync::catchUp(const forms::ItemList& model) {
+  if (!behind_) return false;
+  refill(model.items());
   return true;
 }
 
@@ -53,6 +63,7 @@ void ListSync::refill(const std::vector<std::string>& items) {
     SendMessageA(list_, combo_ ? CB_INITSTORAGE : LB_INITSTORAGE, static_cast<WPARAM>(items.size()),
                  static_cast<LPARAM>(items.size() * 16));
   for (const std::string& item : items) add(item);
+  behind_ = false;
 }
 
 void ListSync::add(const std::string& item) {
