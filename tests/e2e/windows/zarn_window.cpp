@@ -13,10 +13,11 @@ constexpr DWORD kBusyLimit = 60000;    // a search may run for a while before za
 constexpr DWORD kPaintLimit = 5000;
 constexpr DWORD kScreenGrace = 300;    // for the painted window to reach the X display
 
-std::string ansi(const std::wstring& wide) {
-  const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+// Texts are compared with the script's, which is UTF-8.
+std::string utf8(const std::wstring& wide) {
+  const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
   std::string text(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(), length, nullptr, nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), length, nullptr, nullptr);
   return text;
 }
 
@@ -92,7 +93,7 @@ void ZarnWindow::launch(const std::string& program) {
         window = shownZarnWindow(started.dwProcessId);
         return window || WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
       },
-      kStartLimit);
+      kStartLimit, poll_);
   if (!window)
     throw Failure(shown ? "zarn ended before its window showed" : "zarn's window did not show within " + seconds(kStartLimit));
   main_ = window;
@@ -153,7 +154,7 @@ void ZarnWindow::settle() const {
   throw Failure("zarn did not answer within " + seconds(kBusyLimit));
 }
 
-void ZarnWindow::settlePainting() const {
+void ZarnWindow::waitUntilPainted() const {
   settle();
   auto nothingToPaint = [this] {
     if (GetUpdateRect(main_, nullptr, FALSE)) return false;
@@ -168,7 +169,11 @@ void ZarnWindow::settlePainting() const {
         reinterpret_cast<LPARAM>(&clean));
     return clean;
   };
-  if (!waitUntil(nothingToPaint, kPaintLimit)) throw Failure("zarn did not paint within " + seconds(kPaintLimit));
+  if (!waitUntil(nothingToPaint, kPaintLimit, poll_)) throw Failure("zarn did not paint within " + seconds(kPaintLimit));
+}
+
+void ZarnWindow::settlePainting() const {
+  waitUntilPainted();
   Sleep(kScreenGrace);
 }
 
@@ -189,13 +194,13 @@ void ZarnWindow::stopLaunched() const {
 
 std::string windowText(HWND window) {
   DWORD_PTR length = 0;
-  SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kAnswerLimit, &length);
-  std::string text(length + 1, '\0');
-  if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL,
+  SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kAnswerLimit, &length);
+  std::wstring text(length + 1, L'\0');
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL,
                            kAnswerLimit, &length))
     length = 0;
   text.resize(length);
-  return text;
+  return utf8(text);
 }
 
 std::string className(HWND window) {
@@ -217,7 +222,7 @@ std::vector<std::string> listItems(HWND list) {
                              SMTO_NORMAL, kAnswerLimit, &length))
       length = 0;
     item.resize(length);
-    items.push_back(ansi(item));
+    items.push_back(utf8(item));
   }
   return items;
 }
