@@ -61,7 +61,7 @@ TEST_F(ZarnTest, AGameFolderThatCannotBeListedIsReportedOnceAndTriedAgainOnTheNe
   buildGameFolder(system, {{"valve", "Half-Life", {}}});
   system.unlistableFolder = kGameDir;
   Zarn& z = start();
-  EXPECT_EQ(z.lblStatus.caption(), "Error: C:\\Sierra\\Half-Life\\ cannot be listed: Access is denied.");
+  EXPECT_EQ(z.lblStatus.caption(), "Error: the game folder cannot be listed: Access is denied.");
   EXPECT_EQ(z.lblStatus.foreColor(), colours::kError);
   EXPECT_TRUE(z.cmbModList.items().empty());
   EXPECT_FALSE(system.busy);

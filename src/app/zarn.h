@@ -279,9 +279,10 @@ class Zarn {
   // Present when a look-up of the path returns its bare name exactly, case and all.
   bool FileIsPresent(const std::string& path);
 
-  // What `dir <path> /b` lists, for the searches; nothing, with a red status line, when the
-  // folder cannot be read.
-  std::optional<std::vector<std::string>> ListFolder(const std::string& path, platform::Entries entries);
+  // What `dir <path> /b` lists, for the searches; nothing, with a red status line naming
+  // the folder as given, when it cannot be read.
+  std::optional<std::vector<std::string>> ListFolder(const std::string& path, platform::Entries entries,
+                                                     const std::string& folderName);
   // Writes `line` as the only line of `batchFile` and starts `command` hidden; null, with a
   // red status line, when the file cannot be written or the command not started.
   std::unique_ptr<platform::StartedProcess> StartBatch(const std::string& batchFile, const std::string& line,

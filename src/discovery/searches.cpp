@@ -14,11 +14,11 @@ bool isMapFileName(const std::string& name) {
 }
 }  // namespace
 
-std::optional<std::vector<std::string>> Zarn::ListFolder(const std::string& path, platform::Entries entries) {
+std::optional<std::vector<std::string>> Zarn::ListFolder(const std::string& path, platform::Entries entries,
+                                                         const std::string& folderName) {
   platform::FolderListing listing = system_.listFolder(path, entries);
   if (listing.ok()) return std::move(listing.names);
-  const std::string folder = path.substr(0, path.find_last_of('\\') + 1);
-  ShowStatus("Error: " + folder + " cannot be listed: " + listing.error, colours::kError);
+  ShowStatus("Error: " + folderName + " cannot be listed: " + listing.error, colours::kError);
   return std::nullopt;
 }
 
@@ -26,7 +26,7 @@ bool Zarn::SearchMods() {
   BusyPointer busy(system_);
   frmInfo.setCaption("mod search...");
   cmbModList.clear();
-  const auto folders = ListFolder(strHalfLifeDir, platform::Entries::Folders);
+  const auto folders = ListFolder(strHalfLifeDir, platform::Entries::Folders, "the game folder");
   if (!folders) return false;
   for (const std::string& modName : *folders)
     if (FileIsPresent(strHalfLifeDir + modName + "\\liblist.gam")) cmbModList.addItem(modName);
@@ -40,7 +40,7 @@ bool Zarn::SearchMaps() {
   intCycleMapCount = 0;
   cmbMapList1.clear();
   lstMapList.clear();
-  const auto files = ListFolder(ModPath("\\maps\\*.bsp"), platform::Entries::Shown);
+  const auto files = ListFolder(ModPath("\\maps\\*.bsp"), platform::Entries::Shown, cmbModList.text() + "\\maps");
   if (!files) return false;
   for (const std::string& name : *files) {
     if (!isMapFileName(name)) continue;
