@@ -84,7 +84,7 @@ platform::FolderListing Win32Platform::listFolder(const std::string& path, platf
 }
 
 std::optional<std::string> Win32Platform::readTextFile(const std::string& path) {
-  // Others may still hold the file open for writing (a listing being redirected into it).
+  // Others may still hold the file open for writing (a program's output redirected into it).
   FileHandle file(CreateFileW(toWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return std::nullopt;

@@ -195,7 +195,7 @@ platform::Outcome FakePlatform::writeTextFile(const std::string& path, const std
 
 bool FakePlatform::deleteFile(const std::string& path) {
   std::error_code error;
-  return fs::remove(hostPath(path), error);
+  return !undeletable && fs::remove(hostPath(path), error);
 }
 
 bool FakePlatform::createFolder(const std::string& path) {

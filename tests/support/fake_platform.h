@@ -41,6 +41,7 @@ class FakePlatform : public platform::Platform {
   int endDelayWaits = 0;     // ... and ends this many waits after that
   bool commandsNeverRun = false;
   bool startsFail = false;   // startHidden gives null, as when no process can be created
+  bool undeletable = false;  // deleteFile fails, as for a file another process holds open
   std::string unlistableFolder;  // listing it fails, as without the right to read it
 
   // ---- What the program did ------------------------------------------------------------
