@@ -58,12 +58,9 @@ TEST(ConfigLine, LinesBeyondSixteenBitPositionsAreSplitWhole) {
   EXPECT_EQ(parts.rest, value);
 }
 
-TEST(TextLines, SplitsLinesItemsAndQuotesPathsWithBlanks) {
+TEST(TextLines, SplitsLinesEndedByCrLfOrALoneCrOrLf) {
   EXPECT_EQ(splitLines("a\r\nb\r\n\r\nc"), (std::vector<std::string>{"a", "b", "", "c"}));
   EXPECT_EQ(splitLines("a\nb\r"), (std::vector<std::string>{"a", "b"}));
-  EXPECT_EQ(splitItems("dod,\"my mod\"\r\nvalve\r\n"), (std::vector<std::string>{"dod", "my mod", "valve"}));
-  EXPECT_EQ(quotedIfBlank("C:\\Sierra\\Half-Life\\"), "C:\\Sierra\\Half-Life\\");
-  EXPECT_EQ(quotedIfBlank("C:\\Program Files\\HL\\"), "\"C:\\Program Files\\HL\\\"");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ TEST_F(ZarnTest, TypingThePathChecksEveryKeystrokeAndSearchesOnlyANewFolder) {
   buildGameFolder(system, {{"valve", "Half-Life", {}}});
   buildGameFolder(system, {{"cstrike", "Counter", {}}}, "D:\\HL\\");
   Zarn& z = start();
-  const std::size_t searches = system.startedCommands.size();
+  const int searches = system.listings;
   const int beeps = system.beeps;
 
   const std::string other = "D:\\HL\\hl.exe";
@@ -16,7 +16,7 @@ TEST_F(ZarnTest, TypingThePathChecksEveryKeystrokeAndSearchesOnlyANewFolder) {
   EXPECT_EQ(system.beeps - beeps, static_cast<int>(other.size()) - 2);
   EXPECT_EQ(z.strHalfLifeDir, "D:\\HL\\");
   EXPECT_EQ(z.cmbModList.items(), std::vector<std::string>{"cstrike"});
-  EXPECT_EQ(system.startedCommands.size(), searches + 1);
+  EXPECT_EQ(system.listings, searches + 1);
   EXPECT_EQ(z.lblStatus.caption(), "Please select a Mod:");
 
   // A rejected keystroke and back to the folder searched last: no new search, error kept.
@@ -25,7 +25,7 @@ TEST_F(ZarnTest, TypingThePathChecksEveryKeystrokeAndSearchesOnlyANewFolder) {
   z.txtExec.operatorType(other);
   EXPECT_TRUE(z.cmbModList.enabled());
   EXPECT_EQ(z.lblStatus.caption(), "Error: Please fix Exec path!");
-  EXPECT_EQ(system.startedCommands.size(), searches + 1);
+  EXPECT_EQ(system.listings, searches + 1);
   EXPECT_EQ(system.fileContent("C:\\WINDOWS\\zarn.ini"), "path D:\\HL\\\r\noptions -heapsize 64000\r\n");
 }
 

@@ -154,4 +154,25 @@ TEST(Forms, TheObserverHearsEveryRealPropertyChange) {
                                   {"combo", Property::BackColor}, {"frame", Property::Geometry}, {"frame", Property::Caption}}));
 }
 
+// A view follows a list item by item: each notification tells what the change did.
+TEST(Forms, EachChangeOfAListTellsWhatItDid) {
+  using Kind = forms::ItemChange::Kind;
+  struct ChangeRecorder : forms::ControlObserver {
+    std::vector<std::pair<Kind, int>> changes;
+    void propertyChanged(forms::Control& control, Property property) override {
+      ASSERT_EQ(property, Property::Items);
+      const forms::ItemChange& change = dynamic_cast<forms::ItemList&>(control).lastChange();
+      changes.emplace_back(change.kind, change.index);
+    }
+  } recorder;
+  forms::ListBox list("list");
+  list.setObserver(&recorder);
+  for (const char* item : {"a", "b", "c"}) list.addItem(item);
+  list.removeItem(1);
+  list.clear();
+  list.clear();  // nothing to clear: no change
+  EXPECT_EQ(recorder.changes, (std::vector<std::pair<Kind, int>>{
+                                  {Kind::Added, 0}, {Kind::Added, 1}, {Kind::Added, 2}, {Kind::Removed, 1}, {Kind::Cleared, 0}}));
+}
+
 }  // namespace

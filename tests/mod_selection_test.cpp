@@ -151,9 +151,10 @@ TEST_F(ZarnTest, TheSplashShowsOnlyAPictureNamedExactlyAsExpected) {
 TEST_F(ZarnTest, AFailedMapSearchKeepsItsErrorButStillOffersTheCommandLine) {
   buildGameFolder(system, {{"valve", "Half-Life", {"crossfire"}}});
   Zarn& z = start();
-  system.commandsNeverRun = true;
+  system.unlistableFolder = kGameDir + "valve\\maps\\";
   chooseMod("valve");
-  EXPECT_EQ(z.lblStatus.caption(), "Error: zarn.log did not appear!");
+  EXPECT_EQ(z.lblStatus.caption(), "Error: valve\\maps cannot be listed: Access is denied.");
+  EXPECT_TRUE(z.lstMapList.items().empty());
   EXPECT_EQ(z.lblStatus.foreColor(), colours::kError);
   EXPECT_TRUE(z.optCommandLine.enabled());
 }

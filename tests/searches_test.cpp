@@ -3,57 +3,82 @@
 
 namespace {
 
-TEST_F(ZarnTest, TheSearchRemovesAStaleListingFirstAndReadsOnlyTheCompleteOne) {
-  buildGameFolder(system, {{"valve", "Half-Life", {}}, {"a,b", "Comma", {}}});
-  system.writeFile("C:\\TEMP\\zarn.log", "stale\r\n");
-  system.outputDelayWaits = 3;
-  system.endDelayWaits = 2;
-  Zarn& z = start();
-  EXPECT_EQ(z.cmbModList.items(), std::vector<std::string>{"valve"}) << "a comma splits a folder name in two";
-  EXPECT_GE(system.waits(), 1 + 3 + 2) << "removal, output and end each waited for";
-  EXPECT_FALSE(system.busy);
+// Nothing of the searches goes through the command interpreter or the temp folder.
+void expectNoBatchRun(const FakePlatform& system) {
+  EXPECT_TRUE(system.startedCommands.empty());
+  EXPECT_FALSE(system.exists("C:\\TEMP\\zarn.bat"));
+  EXPECT_FALSE(system.exists("C:\\TEMP\\zarn.log"));
+  EXPECT_EQ(system.waits(), 0);
 }
 
-TEST_F(ZarnTest, AListingThatNeverComesEndsTheSearchWithinTheBound) {
-  buildGameFolder(system, {{"valve", "Half-Life", {}}});
-  system.commandsNeverRun = true;
+TEST_F(ZarnTest, TheModsAreTheListedFoldersHoldingLiblistInTheFileSystemsOrder) {
+  buildGameFolder(system, {{"valve", "Half-Life", {}}, {"a,b", "Comma", {}}, {"a_b", "", {}}, {"aZ", "", {}},
+                           {"Spaß", "Umlaut", {}}, {".hidden", "Hidden", {}}});
+  system.hide(kGameDir + ".hidden");  // `dir /ad` lists hidden folders too
+  system.makeFolder(kGameDir + "logs");
+  system.writeFile(kGameDir + "cstrike\\LIBLIST.GAM", "game \"x\"\r\n");
+  system.writeFile(kGameDir + "notes\\readme.txt", "");
+  system.writeFile(kGameDir + "liblist.gam", "a file, not a folder");
+
   Zarn& z = start();
-  EXPECT_EQ(z.lblStatus.caption(), "Error: zarn.log did not appear!");
+  // Upper-cased, as NTFS orders them: "aZ" before "a_b"; the search sorts nothing itself.
+  EXPECT_EQ(z.cmbModList.items(), (std::vector<std::string>{".hidden", "a,b", "aZ", "a_b", "Spaß", "valve"}));
+  EXPECT_EQ(system.listings, 1);
+  expectNoBatchRun(system);
+  EXPECT_FALSE(system.busy);
+  EXPECT_EQ(z.frmInfo.caption(), "mod search...");
+
+  chooseMod("a,b");
+  EXPECT_EQ(z.lblModSupport.caption(), "Comma");
+  chooseMod("Spaß");
+  EXPECT_EQ(z.lblModSupport.caption(), "Umlaut");
+}
+
+TEST_F(ZarnTest, TheMapsAreTheListedBspFilesInTheListingsOrder) {
+  buildGameFolder(system, {{"valve", "Half-Life", {"b", "a", "straße", "hidden"}}});
+  const std::string maps = kGameDir + "valve\\maps\\";
+  for (const char* other : {"Upper.BSP", "x.bspx", "notes.txt", ".bsp"}) system.writeFile(maps + other, "");
+  system.hide(maps + "hidden.bsp");
+  const platform::FolderListing listed = system.listFolder(maps + "*.bsp", platform::Entries::Shown);
+  ASSERT_NE(std::find(listed.names.begin(), listed.names.end(), "x.bspx"), listed.names.end())
+      << "the pattern's match on short names lets it through";
+  system.writeFile(kGameDir + "nomaps\\liblist.gam", "game \"No maps\"\r\n");
+
+  Zarn& z = start();
+  chooseMod("valve");
+  const std::vector<std::string> expected{"a", "b", "straße", "Upper"};
+  EXPECT_EQ(z.cmbMapList1.items(), expected);
+  EXPECT_EQ(z.lstMapList.items(), expected);
+  EXPECT_EQ(z.frmInfo.caption(), "map search...");
+  expectNoBatchRun(system);
+
+  chooseMod("nomaps");
+  EXPECT_TRUE(z.lstMapList.items().empty());
+  EXPECT_EQ(z.lblStatus.caption(), "Please select Command Line") << "a mod without a maps folder has no maps";
+}
+
+TEST_F(ZarnTest, AGameFolderThatCannotBeListedIsReportedOnceAndTriedAgainOnTheNextChange) {
+  buildGameFolder(system, {{"valve", "Half-Life", {}}});
+  system.unlistableFolder = kGameDir;
+  Zarn& z = start();
+  EXPECT_EQ(z.lblStatus.caption(), "Error: the game folder cannot be listed: Access is denied.");
   EXPECT_EQ(z.lblStatus.foreColor(), colours::kError);
   EXPECT_TRUE(z.cmbModList.items().empty());
   EXPECT_FALSE(system.busy);
-  EXPECT_EQ(z.frmInfo.caption(), "mod search...");
-  // Start-up checks twice; a failed search is tried again by the second check.
-  EXPECT_EQ(system.startedCommands.size(), 2u);
-  EXPECT_LT(system.monotonicMilliseconds(), 2 * 16000) << "about fifteen seconds a check";
-}
+  EXPECT_EQ(system.listings, 1) << "the start-up's second check does not search again";
 
-TEST_F(ZarnTest, AListingStillBeingWrittenIsNotReadHalfWay) {
-  buildGameFolder(system, {{"valve", "Half-Life", {}}});
-  system.endDelayWaits = 1000;  // the command never ends within the bound
-  Zarn& z = start();
-  EXPECT_EQ(z.lblStatus.caption(), "Error: zarn.log was not finished!");
-  EXPECT_TRUE(z.cmbModList.items().empty());
-}
-
-TEST_F(ZarnTest, AListingThatCannotBeRemovedStopsTheSearch) {
-  buildGameFolder(system, {{"valve", "Half-Life", {}}});
-  system.writeFile("C:\\TEMP\\zarn.log", "held open by a running server\r\n");
-  system.undeletable = true;
-  Zarn& z = start();
-  EXPECT_EQ(z.lblStatus.caption(), "Error: the old zarn.log cannot be removed!");
-  EXPECT_TRUE(system.startedCommands.empty());
-}
-
-TEST_F(ZarnTest, ATempFolderWithBlanksIsQuotedForTheInterpreter) {
-  system.tempDir = "C:\\Documents and Settings\\op\\Temp\\";
-  system.makeFolder(system.tempDir);
-  buildGameFolder(system, {{"valve", "Half-Life", {}}});
-  Zarn& z = start();
+  // The operator mends the folder and types the path again.
+  system.unlistableFolder = "";
+  z.txtExec.operatorType("C:\\Sierra\\Half-Life\\hl.ex");
+  z.txtExec.operatorType("C:\\Sierra\\Half-Life\\hl.exe");
+  EXPECT_EQ(system.listings, 2);
   EXPECT_EQ(z.cmbModList.items(), std::vector<std::string>{"valve"});
-  EXPECT_EQ(system.startedCommands[0], "\"C:\\Documents and Settings\\op\\Temp\\zarn.bat\"");
-  EXPECT_EQ(system.fileContent(system.tempDir + "zarn.bat"),
-            "dir C:\\Sierra\\Half-Life\\ /ad /b > \"C:\\Documents and Settings\\op\\Temp\\zarn.log\"\r\n");
+  EXPECT_EQ(z.lblStatus.caption(), "Please select a Mod:");
+
+  // Once it succeeded, the folder is not searched again.
+  z.txtExec.operatorType("C:\\Sierra\\Half-Life\\hl.ex");
+  z.txtExec.operatorType("C:\\Sierra\\Half-Life\\hl.exe");
+  EXPECT_EQ(system.listings, 2);
 }
 
 TEST_F(ZarnTest, WaitingLeavesNoScratchFolderAndSurvivesALeftOverOne) {

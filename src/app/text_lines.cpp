@@ -13,25 +13,6 @@ std::vector<std::string> splitLines(std::string_view text) {
   return lines;
 }
 
-std::vector<std::string> splitItems(std::string_view text) {
-  std::vector<std::string> items;
-  std::string item;
-  auto finish = [&] {
-    if (item.size() >= 2 && item.front() == '"' && item.back() == '"') item = item.substr(1, item.size() - 2);
-    std::erase(item, '"');
-    if (!item.empty()) items.push_back(item);
-    item.clear();
-  };
-  for (char c : text) {
-    if (c == ',' || c == '\r' || c == '\n')
-      finish();
-    else
-      item += c;
-  }
-  finish();
-  return items;
-}
-
 std::string lowerCase(std::string_view text) {
   std::string lower(text);
   for (char& c : lower)

@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "forms/control.h"
 #include "forms/form.h"
@@ -299,6 +300,7 @@ class Zarn {
   // Why the map's file, present at the last load of its class limits, could not be read;
   // empty when it could or was not there.
   std::string mapCfgReadError_;
+  bool modSearchFailed_ = false;  // the next change of the executable box tries again
 
   void DesignControls();  // zarn_design.cpp
   void WireEvents();      // zarn_design.cpp
@@ -328,9 +330,10 @@ class Zarn {
   // Present when a look-up of the path returns its bare name exactly, case and all.
   bool FileIsPresent(const std::string& path);
 
-  // The hidden batch run of the searches: false, with a red status line, when the listing
-  // did not come complete within the wait limit.
-  bool RunHiddenBatch(const std::string& commandLine);
+  // What `dir <path> /b` lists, for the searches; nothing, with a red status line naming
+  // the folder as given, when it cannot be read.
+  std::optional<std::vector<std::string>> ListFolder(const std::string& path, platform::Entries entries,
+                                                     const std::string& folderName);
   // Writes `line` as the only line of `batchFile` and starts `command` hidden; null, with a
   // red status line, when the file cannot be written or the command not started.
   std::unique_ptr<platform::StartedProcess> StartBatch(const std::string& batchFile, const std::string& line,
@@ -345,10 +348,7 @@ class Zarn {
   // first names that can be replaced; the batch file's path, or empty after a red status
   // line and an alert when none could be written.
   std::string WriteStartFiles(std::string& logFile);
-  bool RemoveOldListing();
-  // A search's listing: the old one removed, the command run, the new one read whole.
-  std::optional<std::string> ReadListing(const std::string& commandLine);
-  bool WaitUntil(const std::function<bool()>& done);  // within the searches' wait limit
+  bool WaitUntil(const std::function<bool()>& done);  // within the usual wait limit
   bool WaitUntil(const std::function<bool()>& done, std::int64_t limitMilliseconds);
   // Has ripent.exe export the map's entities into `entPath`: true once the export is there
   // and the tool has ended, each within its bound. A missing tool ends the program.

@@ -2,6 +2,9 @@
 #include "app/zarn.h"
 
 void Zarn::txtExec_Change() {
+  // A folder whose search failed is searched again on the next change of the box, not by
+  // the check that start-up repeats on the unchanged box.
+  if (modSearchFailed_) strSearchedDir = "";
   SetGameFolder();
   CheckExecPath();
 }
@@ -22,13 +25,12 @@ void Zarn::CheckExecPath() {
       if (strHalfLifeDir != strSearchedDir) {
         ResetPanels();
         strSearchedDir = strHalfLifeDir;
-        if (SearchMods()) {
+        modSearchFailed_ = !SearchMods();
+        if (!modSearchFailed_) {
           if (cmbModList.listCount() > 0)
             ShowStatus("Please select a " + lblMod.caption(), colours::kPrompt);
           else
             ShowStatus("Error: No mods found!", colours::kError);
-        } else {
-          strSearchedDir = "";  // the next check of this folder tries again
         }
       }
       cmbModList.setEnabled(true);

@@ -1,9 +1,10 @@
+#include "app/batch_text.h"
 #include "app/colours.h"
 #include "app/text_lines.h"
 #include "app/zarn.h"
 
 namespace {
-// How long a search waits for the command interpreter before it gives up.
+// How long a wait for another program gives it before it gives up.
 constexpr std::int64_t kWaitLimitMilliseconds = 15000;
 }  // namespace
 
@@ -15,14 +16,6 @@ bool Zarn::WaitUntil(const std::function<bool()>& done, std::int64_t limitMillis
     WaitABit();
     if (done()) return true;
   } while (system_.monotonicMilliseconds() < deadline);
-  return false;
-}
-
-bool Zarn::RemoveOldListing() {
-  if (!FileIsPresent(strListFile)) return true;
-  system_.deleteFile(strListFile);
-  if (WaitUntil([this] { return !FileIsPresent(strListFile); })) return true;
-  ShowStatus("Error: the old " + strListFileName + " cannot be removed!", colours::kError);
   return false;
 }
 
@@ -49,29 +42,4 @@ std::unique_ptr<platform::StartedProcess> Zarn::StartCommand(const std::string& 
   std::unique_ptr<platform::StartedProcess> process = system_.startHidden(interpreterCommand(command));
   if (!process) ShowStatus("Error: " + strBatchFileName + " cannot be started!", colours::kError);
   return process;
-}
-
-bool Zarn::RunHiddenBatch(const std::string& commandLine) {
-  strBatchLine = commandLine;
-  std::unique_ptr<platform::StartedProcess> process = StartBatch(strBatchFile, strBatchLine, quotedIfBlank(strBatchFile));
-  if (!process) return false;
-  WaitABit();
-  // The listing exists as soon as the redirection opens it; it is whole once the command
-  // has ended.
-  if (!WaitUntil([this] { return FileIsPresent(strListFile); })) {
-    ShowStatus("Error: " + strListFileName + " did not appear!", colours::kError);
-    return false;
-  }
-  if (!process->hasEnded() && !WaitUntil([&process] { return process->hasEnded(); })) {
-    ShowStatus("Error: " + strListFileName + " was not finished!", colours::kError);
-    return false;
-  }
-  return true;
-}
-
-std::optional<std::string> Zarn::ReadListing(const std::string& commandLine) {
-  if (!RemoveOldListing() || !RunHiddenBatch(commandLine)) return std::nullopt;
-  std::optional<std::string> listing = system_.readTextFile(strListFile);
-  if (!listing) ShowStatus("Error: " + strListFileName + " cannot be read!", colours::kError);
-  return listing;
 }

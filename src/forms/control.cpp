@@ -142,20 +142,35 @@ void ComboBox::setText(const std::string& text) {
   run(onChange);
 }
 
-void ComboBox::addItem(const std::string& item) {
+void ItemList::appendItem(const std::string& item) {
   items_.push_back(item);
+  lastChange_ = {ItemChange::Kind::Added, listCount() - 1};
+}
+
+void ItemList::eraseItem(int index) {
+  items_.erase(items_.begin() + index);
+  lastChange_ = {ItemChange::Kind::Removed, index};
+}
+
+bool ItemList::eraseAll() {
+  if (items_.empty()) return false;
+  items_.clear();
+  lastChange_ = {ItemChange::Kind::Cleared, 0};
+  return true;
+}
+
+void ComboBox::addItem(const std::string& item) {
+  appendItem(item);
   notify(Property::Items);
 }
 
 void ComboBox::removeItem(int index) {
-  items_.erase(items_.begin() + index);
+  eraseItem(index);
   notify(Property::Items);
 }
 
 void ComboBox::clear() {
-  if (items_.empty()) return;
-  items_.clear();
-  notify(Property::Items);
+  if (eraseAll()) notify(Property::Items);
 }
 
 void ComboBox::operatorType(const std::string& text) {
@@ -184,17 +199,15 @@ void ListBox::setListIndex(int index) {
   run(onClick);
 }
 
-std::string ListBox::text() const {
-  return listIndex_ >= 0 ? items_[static_cast<std::size_t>(listIndex_)] : std::string();
-}
+std::string ListBox::text() const { return listIndex_ >= 0 ? list(listIndex_) : std::string(); }
 
 void ListBox::addItem(const std::string& item) {
-  items_.push_back(item);
+  appendItem(item);
   notify(Property::Items);
 }
 
 void ListBox::removeItem(int index) {
-  items_.erase(items_.begin() + index);
+  eraseItem(index);
   if (listIndex_ == index)
     listIndex_ = -1;
   else if (listIndex_ > index)
@@ -203,8 +216,7 @@ void ListBox::removeItem(int index) {
 }
 
 void ListBox::clear() {
-  if (items_.empty()) return;
-  items_.clear();
+  if (!eraseAll()) return;
   listIndex_ = -1;
   notify(Property::Items);
 }

@@ -193,15 +193,30 @@ class OptionButton : public Control {
   bool value_ = false;
 };
 
+// What the last change of a list's items did: each change notifies Items once, so a view
+// can follow a list of thousands item by item.
+struct ItemChange {
+  enum class Kind { Added, Removed, Cleared };
+  Kind kind = Kind::Cleared;
+  int index = 0;  // of the item added or removed
+};
+
 // Items of a combo or list box.
 class ItemList {
  public:
   const std::vector<std::string>& items() const { return items_; }
   int listCount() const { return static_cast<int>(items_.size()); }
   const std::string& list(int index) const { return items_.at(static_cast<std::size_t>(index)); }
+  const ItemChange& lastChange() const { return lastChange_; }
 
  protected:
+  void appendItem(const std::string& item);
+  void eraseItem(int index);
+  bool eraseAll();  // false when there was nothing to erase
+
+ private:
   std::vector<std::string> items_;
+  ItemChange lastChange_;
 };
 
 class ComboBox : public Control, public ItemList {

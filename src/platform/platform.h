@@ -1,13 +1,14 @@
 // Everything the program asks of the operating system, and nothing more. Paths are
-// Windows paths ("C:\Sierra\Half-Life\hl.exe"); texts are UTF-8 inside the program and
-// the system's ANSI code page outside it (batch files: the OEM code page), converted by
-// the implementation.
+// Windows paths ("C:\Sierra\Half-Life\hl.exe"); texts and names are UTF-8 inside the
+// program. The implementation converts them: file contents to and from the system's ANSI
+// code page (batch files: the OEM code page), names on disk to and from wide characters.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "forms/control.h"
 
@@ -39,6 +40,20 @@ struct Outcome {
   bool ok() const { return error.empty(); }
 };
 
+// Which entries of a folder a listing gives, as the command interpreter's `dir /b` selects
+// them.
+enum class Entries {
+  // `dir /ad`: every sub-folder; /a replaces dir's own selection, so hidden and system
+  // folders are listed too.
+  Folders,
+  // `dir` without /a: files and folders, neither hidden nor system.
+  Shown,
+};
+
+struct FolderListing : Outcome {
+  std::vector<std::string> names;
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -49,6 +64,13 @@ class Platform {
 
   // The bare name of `path` as it is stored on disk, or empty when it is absent.
   virtual std::string lookUp(const std::string& path) = 0;
+
+  // The bare names that `dir <path> /b` lists: `path` is a folder ending in a backslash, or
+  // a folder and a name pattern such as "*.bsp", which the file system also matches against
+  // the short names ("x.bspx" is "X~1.BSP"). In the order the file system gives them,
+  // without "." and "..". A folder that does not exist lists nothing; one that cannot be
+  // read is an error.
+  virtual FolderListing listFolder(const std::string& path, Entries entries) = 0;
 
   // The whole file as text; nothing when it cannot be read, and then `why` in the
   // operator's words.

@@ -1,6 +1,6 @@
-// The one place where the program's UTF-8 texts meet the system's code pages: files,
-// paths, native windows and message boxes pass through here, in the ANSI code page, and
-// batch files in the OEM code page.
+// The one place where the program's UTF-8 texts meet the system's encodings: the ANSI code
+// page of file contents, native windows and message boxes, the OEM code page of batch
+// files, and the wide characters of names on disk.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +13,11 @@ std::string toAnsi(const std::string& utf8);
 std::string fromAnsi(const std::string& ansi);
 // What the command interpreter reads from a batch file.
 std::string toOem(const std::string& utf8);
+
+// Paths and names as the wide-character calls take and give them: exact, whatever the
+// ANSI code page holds.
+std::wstring toWide(const std::string& utf8);
+std::string fromWide(const wchar_t* wide);
 
 // A native window's text, and setting it, in the program's terms.
 std::string windowText(HWND window);

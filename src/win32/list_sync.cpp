@@ -1,19 +1,16 @@
 #include "win32/list_sync.h"
 
-#include <algorithm>
-#include <optional>
-
 #include "win32/ansi.h"
 
 namespace win32 {
 
 namespace {
 
-// Suspends drawing while a list changes a lot. Only while the window is shown: turning
-// drawing back on would show a hidden one.
+// Suspends drawing while a list is filled: under Wine a list that draws updates its scroll
+// bar on every item. Not for a list hidden itself, since drawing turned back on shows it.
 class QuietList {
  public:
-  explicit QuietList(HWND list) : list_(list), quiet_(IsWindowVisible(list)) {
+  explicit QuietList(HWND list) : list_(list), quiet_(GetWindowLongPtrA(list, GWL_STYLE) & WS_VISIBLE) {
     if (quiet_) SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
   }
   ~QuietList() {
@@ -31,50 +28,52 @@ class QuietList {
 
 }  // namespace
 
-bool ListSync::update(const std::vector<std::string>& items) {
-  const std::size_t common = std::min(shown_.size(), items.size());
-  const std::size_t prefix = static_cast<std::size_t>(
-      std::mismatch(shown_.begin(), shown_.begin() + static_cast<std::ptrdiff_t>(common), items.begin()).first -
-      shown_.begin());
-  std::size_t suffix = 0;
-  while (prefix + suffix < common && shown_[shown_.size() - 1 - suffix] == items[items.size() - 1 - suffix]) ++suffix;
-  const std::size_t removed = shown_.size() - prefix - suffix;
-  const std::size_t inserted = items.size() - prefix - suffix;
-  if (removed + inserted <= items.size()) {
-    replace(prefix, removed, items, inserted);
+bool ListSync::update(const forms::ItemList& model, bool inSight) {
+  using Kind = forms::ItemChange::Kind;
+  if (!inSight) {
+    behind_ = true;
     return false;
   }
-  rebuild(items);
+  const std::vector<std::string>& items = model.items();
+  const forms::ItemChange& change = model.lastChange();
+  const auto index = static_cast<std::size_t>(change.index);
+  if (!behind_ && change.kind == Kind::Added && items.size() == shown_ + 1 && index == shown_) {
+    add(items.back());
+    return false;
+  }
+  if (!behind_ && change.kind == Kind::Removed && items.size() + 1 == shown_ && index < shown_) {
+    remove(index);
+    return false;
+  }
+  refill(items);
   return true;
 }
 
-void ListSync::rebuild(const std::vector<std::string>& items) {
+bool ListSync::catchUp(const forms::ItemList& model) {
+  if (!behind_) return false;
+  refill(model.items());
+  return true;
+}
+
+void ListSync::refill(const std::vector<std::string>& items) {
+  QuietList quiet(list_);
   SendMessageA(list_, combo_ ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
-  shown_.clear();
-  replace(0, 0, items, items.size());
+  shown_ = 0;
+  if (items.size() > 1)
+    SendMessageA(list_, combo_ ? CB_INITSTORAGE : LB_INITSTORAGE, static_cast<WPARAM>(items.size()),
+                 static_cast<LPARAM>(items.size() * 16));
+  for (const std::string& item : items) add(item);
+  behind_ = false;
 }
 
-void ListSync::replace(std::size_t at, std::size_t removed, const std::vector<std::string>& items,
-                       std::size_t inserted) {
-  std::optional<QuietList> quiet;
-  if (removed + inserted > 1) quiet.emplace(list_);
-  for (std::size_t n = 0; n < removed; ++n)
-    SendMessageA(list_, combo_ ? CB_DELETESTRING : LB_DELETESTRING, static_cast<WPARAM>(at), 0);
-  shown_.erase(shown_.begin() + static_cast<std::ptrdiff_t>(at),
-               shown_.begin() + static_cast<std::ptrdiff_t>(at + removed));
-  if (inserted > 1)
-    SendMessageA(list_, combo_ ? CB_INITSTORAGE : LB_INITSTORAGE, static_cast<WPARAM>(inserted),
-                 static_cast<LPARAM>(inserted * 16));
-  for (std::size_t n = 0; n < inserted; ++n) insert(at + n, items[at + n]);
+void ListSync::add(const std::string& item) {
+  SendMessageA(list_, combo_ ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toAnsi(item).c_str()));
+  ++shown_;
 }
 
-void ListSync::insert(std::size_t at, const std::string& item) {
-  const std::string text = toAnsi(item);
-  // Adding at the end is the common case.
-  const bool atEnd = at == shown_.size();
-  const UINT message = combo_ ? (atEnd ? CB_ADDSTRING : CB_INSERTSTRING) : (atEnd ? LB_ADDSTRING : LB_INSERTSTRING);
-  SendMessageA(list_, message, atEnd ? 0 : static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(text.c_str()));
-  shown_.insert(shown_.begin() + static_cast<std::ptrdiff_t>(at), item);
+void ListSync::remove(std::size_t index) {
+  SendMessageA(list_, combo_ ? CB_DELETESTRING : LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+  --shown_;
 }
 
 }  // namespace win32

@@ -1,29 +1,37 @@
 // Brings the items of a native list box or combo box to the model's. The model adds and
-// removes one item at a time, thousands of them in a row, so only the part that differs
-// from what the list shows is touched.
+// removes one item at a time, thousands of them in a row, and tells which: each change
+// costs one native call, whatever the length of the list, and none while it is out of
+// sight.
 #pragma once
 
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
+
+#include "forms/control.h"
 
 namespace win32 {
 
 class ListSync {
  public:
   ListSync(HWND list, bool isComboBox) : list_(list), combo_(isComboBox) {}
-  // True when the list was emptied and filled anew, which empties a combo box's edit too.
-  bool update(const std::vector<std::string>& items);
+  // Follows the model's last change while the list is in sight. Out of sight it only notes
+  // that it is behind; it catches up the next time it is in sight, in one refill. True when
+  // the list was emptied and filled anew.
+  bool update(const forms::ItemList& model, bool inSight);
+  bool catchUp(const forms::ItemList& model);  // true when it was behind
 
  private:
-  void rebuild(const std::vector<std::string>& items);  // emptied and filled anew
-  void replace(std::size_t at, std::size_t removed, const std::vector<std::string>& items, std::size_t inserted);
-  void insert(std::size_t at, const std::string& item);
+  void refill(const std::vector<std::string>& items);
+  void add(const std::string& item);
+  void remove(std::size_t index);
 
   HWND list_;
   bool combo_;
-  std::vector<std::string> shown_;  // what the native list holds, as the model wrote it
+  std::size_t shown_ = 0;  // how many items the native list holds
+  bool behind_ = false;
 };
 
 }  // namespace win32

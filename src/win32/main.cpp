@@ -8,11 +8,12 @@
 
 namespace {
 
-int runMessageLoop(HWND window) {
+int runMessageLoop(win32::NativeView& view) {
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    view.relayToToolTips(message);
     // Tab and the arrow keys move between the controls, as in a dialog.
-    if (IsDialogMessageA(window, &message)) continue;
+    if (IsDialogMessageA(view.window(), &message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
@@ -28,5 +29,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
   win32::NativeView view(zarn.form, system);
   zarn.Form_Load();
   view.show(showCommand);
-  return runMessageLoop(view.window());
+  return runMessageLoop(view);
 }

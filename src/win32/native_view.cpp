@@ -87,7 +87,8 @@ void NativeView::createControls() {
     nameForAutomation(control.name(), id);
     if (!native.window) continue;
     SendMessageA(native.window, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.font(control.font)), FALSE);
-    placeControlWindow(native.window, control);
+    // Made in place; a combo box's height counts its dropped list, which needs the font.
+    if (control.kind() == forms::Kind::ComboBox) placeControlWindow(native.window, control);
     if (control.kind() == forms::Kind::ComboBox || control.kind() == forms::Kind::ListBox)
       native.items.emplace(native.window, control.kind() == forms::Kind::ComboBox);
     for (forms::Property property : {forms::Property::Caption, forms::Property::Text, forms::Property::Value,

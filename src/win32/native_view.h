@@ -30,6 +30,7 @@ class NativeView final : public forms::ControlObserver {
   // Centred on the screen, the keyboard in the first box.
   void show(int showCommand);
   HWND window() const { return main_; }
+  void relayToToolTips(const MSG& message) { tips_->relay(message); }
 
   void propertyChanged(forms::Control& control, forms::Property property) override;
 
@@ -58,6 +59,9 @@ class NativeView final : public forms::ControlObserver {
   void apply(Native& native, forms::Property property);
   void syncText(HWND window, const std::string& text);
   void syncMenu(forms::MenuEntry& entry, forms::Property property);
+  void syncItems(Native& native);
+  void itemsRefilled(Native& native);
+  void catchUpLists();  // lists that came into sight
 
   // view_input.cpp: native -> model
   void command(int id, int code, HWND source);

@@ -27,12 +27,18 @@ void ToolTips::add(HWND control, const std::string& text) {
   if (GetComboBoxInfo(control, &combo) && combo.hwndItem) addTool(combo.hwndItem, text);
 }
 
+void ToolTips::relay(const MSG& message) {
+  if (message.message < WM_MOUSEFIRST || message.message > WM_MOUSELAST) return;
+  MSG copy = message;
+  SendMessageA(tips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&copy));
+}
+
 void ToolTips::addTool(HWND tool, const std::string& text) {
   std::string ansi = toAnsi(text);
   TOOLINFOA info{};
   // The size every version of the common controls accepts.
   info.cbSize = TTTOOLINFOA_V2_SIZE;
-  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.uFlags = TTF_IDISHWND;
   info.hwnd = owner_;
   info.uId = reinterpret_cast<UINT_PTR>(tool);
   info.lpszText = ansi.data();

@@ -12,6 +12,9 @@ class ToolTips {
   explicit ToolTips(HWND owner);
   // Shows `text` while the mouse rests on `control` (or, for a combo box, on its edit too).
   void add(HWND control, const std::string& text);
+  // Every mouse message of the window passes here. Relayed rather than subclassed: under
+  // Wine a subclassed control pays for it on every message, thousands of list items too.
+  void relay(const MSG& message);
 
  private:
   void addTool(HWND tool, const std::string& text);

@@ -58,18 +58,13 @@ void NativeView::apply(Native& native, Property property) {
       return;
     case Property::Visible:
       ShowWindow(window, control.visible() ? SW_SHOWNA : SW_HIDE);
+      if (control.visible()) catchUpLists();
       return;
     case Property::Geometry:
       placeControlWindow(window, control);
       return;
     case Property::Items:
-      if (kind == Kind::ListBox) {
-        native.items->update(static_cast<forms::ListBox&>(control).items());
-        apply(native, Property::ListIndex);  // removing items may have moved the selection
-      }
-      // Emptying a combo box's list empties its edit too.
-      if (kind == Kind::ComboBox && native.items->update(static_cast<forms::ComboBox&>(control).items()))
-        apply(native, Property::Text);
+      if (native.items) syncItems(native);
       return;
     case Property::ListIndex:
       if (kind == Kind::ListBox)
@@ -84,6 +79,29 @@ void NativeView::apply(Native& native, Property property) {
       InvalidateRect(window, nullptr, TRUE);
       return;
   }
+}
+
+// A list out of sight falls behind and catches up when it comes into sight: choosing a mod
+// puts its thousands of maps into the lists of pages that are hidden.
+void NativeView::syncItems(Native& native) {
+  const forms::Control& control = *native.control;
+  const auto& model = dynamic_cast<const forms::ItemList&>(control);
+  if (native.items->update(model, control.shown()))
+    itemsRefilled(native);
+  else if (control.kind() == Kind::ListBox && model.lastChange().kind == forms::ItemChange::Kind::Removed)
+    apply(native, Property::ListIndex);  // the selection may have moved
+}
+
+// Emptying a combo box's list empties its edit too; a list box loses its selection.
+void NativeView::itemsRefilled(Native& native) {
+  apply(native, native.control->kind() == Kind::ComboBox ? Property::Text : Property::ListIndex);
+}
+
+void NativeView::catchUpLists() {
+  for (Native& native : natives_)
+    if (native.items && native.control->shown() &&
+        native.items->catchUp(dynamic_cast<const forms::ItemList&>(*native.control)))
+      itemsRefilled(native);
 }
 
 // Only when it differs: setting an edit's text moves its caret to the start. In the box

@@ -10,8 +10,8 @@ namespace {
 // The system calls fill a buffer of this size and answer the length of the name.
 constexpr DWORD kFolderBuffer = 255;
 
-std::string folderName(const char* buffer, DWORD length) {
-  return length == 0 || length >= kFolderBuffer ? std::string() : fromAnsi(std::string(buffer, length));
+std::string folderName(const wchar_t* buffer, DWORD length) {
+  return length == 0 || length >= kFolderBuffer ? std::string() : fromWide(buffer);
 }
 
 class HiddenProcess final : public platform::StartedProcess {
@@ -43,16 +43,16 @@ UINT iconOf(platform::MessageStyle style) {
 }  // namespace
 
 std::string Win32Platform::windowsDirectory() {
-  char buffer[kFolderBuffer + 1] = {};
-  std::string folder = folderName(buffer, GetWindowsDirectoryA(buffer, kFolderBuffer));
+  wchar_t buffer[kFolderBuffer + 1] = {};
+  std::string folder = folderName(buffer, GetWindowsDirectoryW(buffer, kFolderBuffer));
   if (folder.empty()) return "C:\\WINDOWS";
   if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
   return folder;
 }
 
 std::string Win32Platform::tempDirectory() {
-  char buffer[kFolderBuffer + 1] = {};
-  std::string folder = folderName(buffer, GetTempPathA(kFolderBuffer, buffer));
+  wchar_t buffer[kFolderBuffer + 1] = {};
+  std::string folder = folderName(buffer, GetTempPathW(kFolderBuffer, buffer));
   if (folder.empty()) return windowsDirectory() + "\\TEMP\\";
   if (folder.back() != '\\') folder += '\\';
   return folder;
@@ -99,7 +99,7 @@ void Win32Platform::setBusy(bool busy) {
 }
 
 std::shared_ptr<const forms::Picture> Win32Platform::loadPicture(const std::string& path) {
-  HANDLE bitmap = LoadImageA(nullptr, toAnsi(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+  HANDLE bitmap = LoadImageW(nullptr, toWide(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
   if (!bitmap) return nullptr;
   return std::make_shared<BitmapPicture>(static_cast<HBITMAP>(bitmap));
 }

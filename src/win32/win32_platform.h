@@ -1,4 +1,4 @@
-// The program's needs met by the Windows API (ANSI calls) and the command interpreter.
+// The program's needs met by the Windows API and the command interpreter.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +12,7 @@ class Win32Platform final : public platform::Platform {
   std::string windowsDirectory() override;
   std::string tempDirectory() override;
   std::string lookUp(const std::string& path) override;
+  platform::FolderListing listFolder(const std::string& path, platform::Entries entries) override;
   using platform::Platform::readTextFile;
   std::optional<std::string> readTextFile(const std::string& path, std::string& why) override;
   platform::Outcome writeTextFile(const std::string& path, const std::string& text,

@@ -55,3 +55,29 @@ wait_for_file() {
     sleep 0.1; waited=$((waited + 1))
   done
 }
+
+# dir_names <Windows path> <switch>...: the bare names that the command interpreter's `dir`
+# lists, one a line, in UTF-8 (it writes the ANSI code page).
+dir_names() {
+  timeout 60 wine cmd /c dir "$@" 2>/dev/null | tr -d '\r' | iconv -f CP1252 -t UTF-8
+}
+
+# listed_mods <game folder> <its Windows path>: the mods as zarn must list them, quoted for
+# a driver line: the sub-folders that `dir /ad /b` lists, in its order, that hold a file
+# named exactly liblist.gam.
+listed_mods() {
+  local folder
+  while IFS= read -r folder; do
+    [ ! -f "$1/$folder/liblist.gam" ] || printf ' "%s"' "$folder"
+  done < <(dir_names "$2" /ad /b)
+}
+
+# listed_maps <Windows path of a maps folder>: the maps as zarn must list them, quoted for a
+# driver line: what `dir <folder>\*.bsp /b` lists, in its order, that ends in .bsp in any
+# letter case, without it.
+listed_maps() {
+  local file
+  while IFS= read -r file; do
+    [[ ${file,,} != ?*.bsp ]] || printf ' "%s"' "${file:0:${#file}-4}"
+  done < <(dir_names "$1\\*.bsp" /b)
+}

@@ -113,12 +113,32 @@ std::vector<Command> interpreterCommands(const std::string& line, bool batchFile
   return commands;
 }
 
+// The upper-cased extension that a name's generated short name would carry ("x.bspx" is
+// "X~1.BSP"): the first three characters of the last extension, when it is longer than
+// three and so needs a short name at all.
+std::string shortExtension(const std::string& name) {
+  const std::size_t dot = name.find_last_of('.');
+  if (dot == std::string::npos || name.size() - dot - 1 <= 3) return "";
+  return lowerCase(name.substr(dot + 1, 3));
+}
+
+// Only the patterns the program uses: "*" and "*.ext", matched as the file system matches
+// them, against the long name and the short one.
 bool matchesPattern(const std::string& name, const std::string& pattern) {
-  // Only "*.ext" patterns are needed.
-  if (pattern.rfind("*", 0) != 0) return lowerCase(name) == lowerCase(pattern);
-  const std::string tail = lowerCase(pattern.substr(1));
-  const std::string n = lowerCase(name);
-  return n.size() >= tail.size() && n.compare(n.size() - tail.size(), tail.size(), tail) == 0;
+  if (pattern == "*") return true;
+  const std::string extension = lowerCase(pattern.substr(2));
+  const std::string tail = "." + extension;
+  const std::string lower = lowerCase(name);
+  return (lower.size() >= tail.size() && lower.compare(lower.size() - tail.size(), tail.size(), tail) == 0) ||
+         shortExtension(name) == extension;
+}
+
+// The order in which NTFS keeps names: compared upper-cased, character by character.
+bool fileSystemOrder(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(x))) <
+           static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(y)));
+  });
 }
 
 // Whether the path is among `paths`, which are held in lower case as Windows compares them.
@@ -208,11 +228,34 @@ bool FakePlatform::isHeld(const std::string& path) const {
   });
 }
 
+void FakePlatform::hide(const std::string& windowsPath) { hidden_.push_back(hostPath(windowsPath)); }
+
 std::string FakePlatform::lookUp(const std::string& path) {
   runDueJobs();
   if (path.empty() || path.back() == '\\') return "";
   const fs::path host = hostPath(path);
   return fs::exists(host) ? host.filename().string() : std::string();
+}
+
+platform::FolderListing FakePlatform::listFolder(const std::string& path, platform::Entries entries) {
+  ++listings;
+  const std::size_t slash = path.find_last_of('\\');
+  const std::string folder = path.substr(0, slash + 1);
+  const std::string pattern = slash + 1 < path.size() ? path.substr(slash + 1) : "*";
+  platform::FolderListing listing;
+  if (!unlistableFolder.empty() && lowerCase(folder) == lowerCase(unlistableFolder)) {
+    listing.error = "Access is denied.";
+    return listing;
+  }
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(hostPath(folder), error)) {
+    const std::string name = entry.path().filename().string();
+    const bool hidden = std::find(hidden_.begin(), hidden_.end(), entry.path()) != hidden_.end();
+    if (entries == platform::Entries::Folders ? entry.is_directory() : !hidden && matchesPattern(name, pattern))
+      listing.names.push_back(name);
+  }
+  std::sort(listing.names.begin(), listing.names.end(), fileSystemOrder);
+  return listing;
 }
 
 std::optional<std::string> FakePlatform::readTextFile(const std::string& path, std::string& why) {
@@ -313,17 +356,17 @@ void FakePlatform::interpret(Job& job) {
   for (const std::string& line : job.lines) {
     for (const Command& command : interpreterCommands(line, true)) {
       const std::vector<std::string> parts = words(command.line);
-      const bool listing = parts.size() >= 2 && lowerCase(parts[0]) == "dir";
-      const bool foldersOnly = std::find(parts.begin(), parts.end(), "/ad") != parts.end();
-      if (!redirect(command.output, listing ? dirListing(parts[1], foldersOnly) : "")) {
+      if (parts.empty()) continue;
+      if (!redirect(command.output, "")) {
         job.failed = true;
-      } else if (!listing) {
-        programsRun.push_back(command.line);
-        if (!fs::is_regular_file(hostPath(parts[0]))) job.failed = true;
-        else if (parts.size() >= 3 && parts[1] == "-export" &&
-                 lowerCase(parts[0].substr(parts[0].find_last_of('\\') + 1)) == "ripent.exe")
-          exportEntities(parts[0], parts[2]);
+        continue;
       }
+      programsRun.push_back(command.line);
+      if (!fs::is_regular_file(hostPath(parts[0])))
+        job.failed = true;
+      else if (parts.size() >= 3 && parts[1] == "-export" &&
+               lowerCase(parts[0].substr(parts[0].find_last_of('\\') + 1)) == "ripent.exe")
+        exportEntities(parts[0], parts[2]);
     }
   }
 }
@@ -334,30 +377,6 @@ void FakePlatform::exportEntities(const std::string& tool, const std::string& bs
   if (!exists(tool) || exportsNothing || bsp.size() < 4) return;
   const std::optional<std::string> entities = entityLumpOf(fileContent(bsp));
   if (entities) writeFile(bsp.substr(0, bsp.size() - 4) + ".ent", *entities);
-}
-
-// What "dir <argument> /b" prints: bare names in the order of the file system (here,
-// case-insensitively sorted, as NTFS gives them), each line ended by CR LF.
-std::string FakePlatform::dirListing(const std::string& argument, bool foldersOnly) const {
-  std::string folder = argument, pattern;
-  if (!foldersOnly) {
-    const std::size_t slash = argument.find_last_of('\\');
-    folder = argument.substr(0, slash);
-    pattern = argument.substr(slash + 1);
-  }
-  const fs::path host = hostPath(folder);
-  std::vector<std::string> names;
-  std::error_code error;
-  if (fs::is_directory(host))
-    for (const auto& entry : fs::directory_iterator(host, error)) {
-      const std::string name = entry.path().filename().string();
-      if (foldersOnly ? entry.is_directory() : (entry.is_regular_file() && matchesPattern(name, pattern)))
-        names.push_back(name);
-    }
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return lowerCase(a) < lowerCase(b); });
-  std::string listing;
-  for (const std::string& name : names) listing += name + "\r\n";
-  return listing;
 }
 
 platform::Answer FakePlatform::messageBox(const std::string& text, const std::string& title,

@@ -1,9 +1,10 @@
 // The operating system as the tests see it: drive C: is a temporary folder on the host,
-// names are looked up case-insensitively and returned as stored, message boxes answer
-// from a script, and the command interpreter reads the lines the program writes into its
-// batch files as cmd.exe does (variables, carets, quotes, & | and >), runs `dir` and
-// ripent.exe (when the drive holds it, exporting a map's entity lump, support/bsp_file.h)
-// and notes every other program it starts, optionally only after a number of waits.
+// names are looked up case-insensitively and returned as stored, folders are listed as
+// `dir /b` lists them, message boxes answer from a script, and the command interpreter
+// reads the lines the program writes into its batch files as cmd.exe does (variables,
+// carets, quotes, & | and >), runs ripent.exe (when the drive holds it, exporting a map's
+// entity lump, support/bsp_file.h) and notes every other program it starts, optionally
+// only after a number of waits.
 #pragma once
 
 #include <deque>
@@ -39,6 +40,7 @@ class FakePlatform : public platform::Platform {
   // Writes there fail, as read-only; a path that ends in a backslash is a whole folder.
   void refuseWritesTo(const std::string& windowsPath);
   void refuseReadsOf(const std::string& windowsPath);  // reads fail, as for a locked file
+  void hide(const std::string& windowsPath);            // hidden (or system): `dir` passes it over
   std::deque<platform::Answer> answers;                 // next message-box answers
   int outputDelayWaits = 0;  // a started command writes its output after this many waits
   int endDelayWaits = 0;     // ... and ends this many waits after that
@@ -49,6 +51,7 @@ class FakePlatform : public platform::Platform {
   // Another process holds the file open: it can be neither replaced nor deleted. A started
   // command holds the file its output goes to until it ends.
   void holdOpen(const std::string& windowsPath);
+  std::string unlistableFolder;  // listing it fails, as without the right to read it
 
   // ---- What the program did ------------------------------------------------------------
   std::vector<std::string> startedCommands;  // command lines given to startHidden
@@ -56,6 +59,7 @@ class FakePlatform : public platform::Platform {
   // program that does not exist ends its command with a failure.
   std::vector<std::string> programsRun;
   std::map<std::string, platform::CodePage> codePages;  // of each file written, by its path
+  int listings = 0;                                      // calls of listFolder
   std::vector<MessageShown> messages;
   int beeps = 0;
   bool busy = false;
@@ -66,6 +70,7 @@ class FakePlatform : public platform::Platform {
   std::string windowsDirectory() override { return windowsDir; }
   std::string tempDirectory() override { return tempDir; }
   std::string lookUp(const std::string& path) override;
+  platform::FolderListing listFolder(const std::string& path, platform::Entries entries) override;
   using platform::Platform::readTextFile;
   std::optional<std::string> readTextFile(const std::string& path, std::string& why) override;
   platform::Outcome writeTextFile(const std::string& path, const std::string& text,
@@ -101,11 +106,11 @@ class FakePlatform : public platform::Platform {
   void interpret(Job& job);
   bool isHeld(const std::string& path) const;
   bool redirect(const std::string& file, const std::string& output);
-  std::string dirListing(const std::string& argument, bool foldersOnly) const;
   void exportEntities(const std::string& tool, const std::string& bsp);
 
   std::filesystem::path root_;
   std::vector<std::string> refused_, unreadable_, held_;
+  std::vector<std::filesystem::path> hidden_;
   std::vector<std::shared_ptr<Job>> jobs_;
   long long folderCreations_ = 0;
 };

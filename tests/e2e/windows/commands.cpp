@@ -218,6 +218,26 @@ void geometry(ZarnWindow& zarn, const Arguments& a) {
   std::printf("%ldx%ld+%ld+%ld\n", place.right - place.left, place.bottom - place.top, place.left, place.top);
 }
 
+void repaint(ZarnWindow& zarn, const Arguments& a) {
+  requireCount(a, 0, "repaint");
+  RedrawWindow(zarn.main(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void timed(ZarnWindow& zarn, const Arguments& a) {
+  if (a.empty() || a[0] == "timed") throw Failure("usage: timed <command> <argument>...");
+  const auto command = commands().find(a[0]);
+  if (command == commands().end()) throw Failure("unknown command " + a[0]);
+  LARGE_INTEGER frequency{}, start{}, end{};
+  QueryPerformanceFrequency(&frequency);
+  zarn.setPolling(kClosePollMilliseconds);
+  QueryPerformanceCounter(&start);
+  command->second(zarn, Arguments(a.begin() + 1, a.end()));
+  zarn.waitUntilPainted();
+  QueryPerformanceCounter(&end);
+  zarn.setPolling(kPollMilliseconds);
+  std::printf("%.1f\n", 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart));
+}
+
 }  // namespace
 
 const std::map<std::string, Command>& commands() {
@@ -227,7 +247,7 @@ const std::map<std::string, Command>& commands() {
       {"close", [](ZarnWindow& z, const Arguments& a) { requireCount(a, 0, "close"); z.deliver(z.main(), WM_CLOSE, 0, 0); }},
       {"type", typeInto}, {"focus", focus}, {"pick", pick}, {"dblclick", doubleClick}, {"click", click},
       {"menu", menu}, {"answer", answer}, {"expect", expect}, {"print", print}, {"ended", ended},
-      {"geometry", geometry},
+      {"geometry", geometry}, {"repaint", repaint}, {"timed", timed},
   };
   return table;
 }

@@ -93,7 +93,7 @@ void ZarnWindow::launch(const std::string& program) {
         window = shownZarnWindow(started.dwProcessId);
         return window || WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
       },
-      kStartLimit);
+      kStartLimit, poll_);
   if (!window)
     throw Failure(shown ? "zarn ended before its window showed" : "zarn's window did not show within " + seconds(kStartLimit));
   main_ = window;
@@ -154,7 +154,7 @@ void ZarnWindow::settle() const {
   throw Failure("zarn did not answer within " + seconds(kBusyLimit));
 }
 
-void ZarnWindow::settlePainting() const {
+void ZarnWindow::waitUntilPainted() const {
   settle();
   auto nothingToPaint = [this] {
     if (GetUpdateRect(main_, nullptr, FALSE)) return false;
@@ -169,7 +169,11 @@ void ZarnWindow::settlePainting() const {
         reinterpret_cast<LPARAM>(&clean));
     return clean;
   };
-  if (!waitUntil(nothingToPaint, kPaintLimit)) throw Failure("zarn did not paint within " + seconds(kPaintLimit));
+  if (!waitUntil(nothingToPaint, kPaintLimit, poll_)) throw Failure("zarn did not paint within " + seconds(kPaintLimit));
+}
+
+void ZarnWindow::settlePainting() const {
+  waitUntilPainted();
   Sleep(kScreenGrace);
 }
 

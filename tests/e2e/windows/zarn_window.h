@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "bounded_wait.h"
+
 namespace zarndrive {
 
 struct MessageBoxShown {
@@ -36,7 +38,10 @@ class ZarnWindow {
   // stopped in a message box it shows.
   void deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;
   void settle() const;
-  void settlePainting() const;  // until nothing waits to be painted
+  void waitUntilPainted() const;  // settled, and nothing waits to be painted
+  void settlePainting() const;    // ... and the picture has reached the screen
+  // How often the waits look; closely while a command is timed.
+  void setPolling(DWORD milliseconds) { poll_ = milliseconds; }
 
   std::optional<MessageBoxShown> messageBox() const;
   bool hasEnded(DWORD limitMilliseconds) const;
@@ -49,6 +54,7 @@ class ZarnWindow {
   HWND main_ = nullptr;
   HANDLE process_ = nullptr;
   bool launched_ = false;
+  DWORD poll_ = kPollMilliseconds;
 };
 
 // Texts of native controls, read across the process boundary, in UTF-8.

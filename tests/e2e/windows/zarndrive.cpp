@@ -34,6 +34,10 @@
 //   ended                        wait until zarn has ended
 //   geometry [<control>]         wait until the window is painted, print its place (or the
 //                                control's) on the screen as WIDTHxHEIGHT+LEFT+TOP
+//   repaint                      have the whole window drawn again
+//   timed <command> <argument>...
+//                                run the command, wait until the window is painted and print
+//                                the milliseconds that took (for the benchmark)
 //
 // Every command waits until zarn has handled what it did (or shows a message box); every
 // wait is bounded. On the first failure it prints why, ends a zarn it started and exits 1.
