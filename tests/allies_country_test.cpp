@@ -145,4 +145,16 @@ TEST_F(AlliesCountryTest, PathsWithBlanksAreQuotedForTheInterpreter) {
             "\"C:\\Program Files\\Half Life\\dod\\maps\\dod_ridge.bsp\" > \"C:\\Temp Files\\zarn.log\"\r\n");
 }
 
+TEST_F(AlliesCountryTest, AServerHoldingTheTempFolderLogLeavesTheExportItsOwnFiles) {
+  startDod();
+  system.holdOpen("C:\\TEMP\\zarn.log");
+  detect("dod_ridge");
+  expectCountry(1, 1);
+  EXPECT_EQ(system.startedCommands.back(), "C:\\TEMP\\zarn2.bat");
+  EXPECT_EQ(system.fileContent("C:\\TEMP\\zarn2.bat"),
+            "C:\\Sierra\\Half-Life\\ripent.exe -export C:\\Sierra\\Half-Life\\dod\\maps\\dod_ridge.bsp > "
+            "C:\\TEMP\\zarn2.log\r\n");
+  EXPECT_TRUE(system.messages.empty());
+}
+
 }  // namespace

@@ -334,20 +334,19 @@ class Zarn {
   // the folder as given, when it cannot be read.
   std::optional<std::vector<std::string>> ListFolder(const std::string& path, platform::Entries entries,
                                                      const std::string& folderName);
-  // Writes `line` as the only line of `batchFile` and starts `command` hidden; null, with a
-  // red status line, when the file cannot be written or the command not started.
-  std::unique_ptr<platform::StartedProcess> StartBatch(const std::string& batchFile, const std::string& line,
-                                                       const std::string& command);
-  // `line` as the only line of a batch file, written as the interpreter reads it; quiet.
-  bool WriteBatchFile(const std::string& path, const std::string& line, std::string& error);
-  void ReportUnwrittenFile(const std::string& path, const std::string& error);  // alert, red status
+  // A batch file in `batchFolder` and the log in the temp folder that a run's output goes
+  // to, under the first numbered names that can both be replaced: a server started earlier
+  // may hold its pair (zarn.bat and zarn.log, else zarn2.bat and zarn2.log, and so on).
+  // The batch's only line is `lineFor(log)`. Empty paths, after an alert and a red status
+  // line, when no pair could be written.
+  struct BatchFiles {
+    std::string batch, log;
+  };
+  BatchFiles WriteBatchFiles(const std::string& batchFolder,
+                             const std::function<std::string(const std::string& log)>& lineFor);
   // Hands `command` to the interpreter, hidden; null, with a red status line, when it
   // cannot be started.
   std::unique_ptr<platform::StartedProcess> StartCommand(const std::string& command);
-  // The start's batch file, holding the server command line, and its empty log, under the
-  // first names that can be replaced; the batch file's path, or empty after a red status
-  // line and an alert when none could be written.
-  std::string WriteStartFiles(std::string& logFile);
   bool WaitUntil(const std::function<bool()>& done);  // within the usual wait limit
   bool WaitUntil(const std::function<bool()>& done, std::int64_t limitMilliseconds);
   // Has ripent.exe export the map's entities into `entPath`: true once the export is there

@@ -39,10 +39,12 @@ bool Zarn::ExportEntities(const std::string& map, const std::string& entPath) {
                        "ZARN Alert!", platform::MessageStyle::Critical, platform::MessageButtons::Ok);
     system_.endProgram();
   }
-  strBatchLine = quotedIfSpecial(tool) + " -export " + quotedIfSpecial(ModPath("\\maps\\" + map + ".bsp")) + " > " +
-                 quotedIfSpecial(strListFile);
-  const std::unique_ptr<platform::StartedProcess> process =
-      StartBatch(strBatchFile, strBatchLine, quotedIfSpecial(strBatchFile));
+  const std::string bsp = ModPath("\\maps\\" + map + ".bsp");
+  const BatchFiles files = WriteBatchFiles(strTempDir, [&](const std::string& log) {
+    return quotedIfSpecial(tool) + " -export " + quotedIfSpecial(bsp) + " > " + quotedIfSpecial(log);
+  });
+  if (files.batch.empty()) return false;
+  const std::unique_ptr<platform::StartedProcess> process = StartCommand(quotedIfSpecial(files.batch));
   if (!process) return false;
   WaitABit();
   bool exported = false;

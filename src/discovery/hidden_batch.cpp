@@ -6,6 +6,15 @@
 namespace {
 // How long a wait for another program gives it before it gives up.
 constexpr std::int64_t kWaitLimitMilliseconds = 15000;
+// Servers that may run at once, each holding its own pair of files.
+constexpr int kMostRuns = 9;
+
+// "zarn.log", "zarn2.log", "zarn3.log" ...
+std::string numbered(const std::string& fileName, int number) {
+  if (number == 1) return fileName;
+  const std::size_t dot = fileName.rfind('.');
+  return fileName.substr(0, dot) + std::to_string(number) + fileName.substr(dot);
+}
 }  // namespace
 
 bool Zarn::WaitUntil(const std::function<bool()>& done) { return WaitUntil(done, kWaitLimitMilliseconds); }
@@ -19,23 +28,27 @@ bool Zarn::WaitUntil(const std::function<bool()>& done, std::int64_t limitMillis
   return false;
 }
 
-std::unique_ptr<platform::StartedProcess> Zarn::StartBatch(const std::string& batchFile, const std::string& line,
-                                                             const std::string& command) {
-  std::string error;
-  if (!WriteBatchFile(batchFile, line, error)) {
-    ReportUnwrittenFile(batchFile, error);
-    return nullptr;
+Zarn::BatchFiles Zarn::WriteBatchFiles(const std::string& batchFolder,
+                                        const std::function<std::string(const std::string& log)>& lineFor) {
+  std::string firstUnwritten, firstError;
+  for (int number = 1; number <= kMostRuns; ++number) {
+    const BatchFiles files{batchFolder + numbered(strBatchFileName, number), strTempDir + numbered(strListFileName, number)};
+    std::string error, unwritten;
+    // The log first: the batch's line may name it.
+    if (!WriteTextFileQuietly(files.log, {}, error))
+      unwritten = files.log;
+    else if (!WriteTextFileQuietly(files.batch, {batchFileLine(lineFor(files.log))}, error, platform::CodePage::Oem))
+      unwritten = files.batch;
+    else
+      return files;
+    if (number == 1) {
+      firstUnwritten = unwritten;
+      firstError = error;
+    }
   }
-  return StartCommand(command);
-}
-
-bool Zarn::WriteBatchFile(const std::string& path, const std::string& line, std::string& error) {
-  return WriteTextFileQuietly(path, {batchFileLine(line)}, error, platform::CodePage::Oem);
-}
-
-void Zarn::ReportUnwrittenFile(const std::string& path, const std::string& error) {
-  AlertUnwritten(path, error);
-  ShowStatus("Error: " + bareName(path) + " cannot be written!", colours::kError);
+  AlertUnwritten(firstUnwritten, firstError);
+  ShowStatus("Error: " + bareName(firstUnwritten) + " cannot be written!", colours::kError);
+  return {};
 }
 
 std::unique_ptr<platform::StartedProcess> Zarn::StartCommand(const std::string& command) {
