@@ -1,0 +1,49 @@
+// Numbers typed into the boxes: the first byte picks a box, the rest is its text. The text
+// goes through the box's change handler, as an edit does, and the clamps write it back; a
+// box number read and written back reads the same again.
+#include "app/box_number.h"
+#include "support/fuzz_window.h"
+
+namespace {
+// Puts the boxes back to where the choice of dod leaves them; every input starts from there.
+void resetBoxes(Zarn& z) {
+  z.cmbMaxPlayers.setText("8");
+  z.txtSturmbotMaxBots.setText(" 0");  // the lower follows down to 0
+  z.txtSturmbotMaxReaction.setText(" 500");
+  z.txtSturmbotMinReaction.setText(" 300");
+}
+
+bool readsTheSameAgain(const std::string& boxText) {
+  const std::int16_t whole = boxWholeNumber(boxText);
+  return boxNumberText(whole) == boxText;
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  FuzzWindow& window = FuzzWindow::instance();
+  Zarn& z = window.zarn;
+  window.keepModChosen("dod");
+
+  const std::string text = inputText(data + 1, size - 1);
+  const std::int16_t whole = boxWholeNumber(text);
+  const std::string written = boxNumberText(whole);
+  require(boxWholeNumber(written) == whole && leadingNumber(written) == whole, "a written-back number reads the same");
+
+  resetBoxes(z);
+  switch (data[0] % 5) {
+    case 0: z.txtSturmbotMinBots.setText(text); break;
+    case 1: z.txtSturmbotMaxBots.setText(text); break;
+    case 2: z.txtSturmbotMinReaction.setText(text); break;
+    case 3: z.txtSturmbotMaxReaction.setText(text); break;
+    default: z.cmbMaxPlayers.setText(text); break;
+  }
+  const double players = leadingNumber(z.cmbMaxPlayers.text());
+  require(players >= 1 && players <= 32, "the maximum players stay within 1 to 32");
+  if (data[0] % 5 < 4) {
+    for (const forms::TextBox* box : {&z.txtSturmbotMinBots, &z.txtSturmbotMaxBots, &z.txtSturmbotMinReaction,
+                                      &z.txtSturmbotMaxReaction})
+      require(readsTheSameAgain(box->text()), "a clamped box holds a number that reads the same again");
+  }
+  return 0;
+}

@@ -1,0 +1,22 @@
+// zarn.ini as the start-up reads it: LoadSettings, then the executable box takes the game
+// folder that the file names, which checks the executable and searches a new folder's mods.
+#include "support/fuzz_window.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzWindow& window = FuzzWindow::instance();
+  Zarn& z = window.zarn;
+  static const std::string startFolder = z.strHalfLifeDir;
+  static const std::string startExec = z.txtExec.text();
+  static const std::string startOptions = z.txtExtra1.text();
+
+  const std::string ini = inputText(data, size);
+  window.system.writeTextFile(z.strIniPath, ini);
+  z.LoadSettings();
+  require(z.strHalfLifeDir == startFolder || isSubstring(z.strHalfLifeDir, ini), "the game folder is read from the file");
+  require(z.txtExtra1.text() == startOptions || isSubstring(z.txtExtra1.text(), ini), "the options are read from the file");
+  z.txtExec.setText(z.strHalfLifeDir + "hl.exe");
+
+  z.txtExtra1.setText(startOptions);
+  z.txtExec.setText(startExec);
+  return 0;
+}
