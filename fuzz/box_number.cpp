@@ -1,10 +1,41 @@
 // Numbers typed into the boxes: the first byte picks a box, the rest is its text. The text
 // goes through the box's change handler, as an edit does, and the clamps write it back; a
-// box number read and written back reads the same again.
+// box number read and written back reads the same again. The same bytes spelt in the
+// characters of a number are read as the C library reads them.
+#include <cerrno>
+#include <cfloat>
+#include <cmath>
+#include <cstdlib>
+
 #include "app/box_number.h"
 #include "support/fuzz_window.h"
 
 namespace {
+// Each byte as one of the pieces a decimal number is written with; runs of digits too, so
+// that numbers beyond a double's range, either way, are a few bytes away.
+std::string numberSpelling(std::string_view bytes) {
+  static const std::string kZeros(64, '0'), kNines(64, '9');
+  static const std::string_view kPieces[] = {" ", "0", "1", "2", "3", "4", "5", "6", "7", "8",
+                                             "9", ".", "e", "E", "+", "-", kZeros, kNines};
+  std::string text;
+  for (char c : bytes) text += kPieces[static_cast<unsigned char>(c) % std::size(kPieces)];
+  return text;
+}
+
+// Within a double's range the reading is strtod's; a number too small for it reads as a
+// tiny one or 0. One too large for it is left open: how it is read is the reader's choice.
+void requireReadAsStrtod(const std::string& text) {
+  errno = 0;
+  const double expected = std::strtod(text.c_str(), nullptr);
+  const bool overflow = errno == ERANGE && std::fabs(expected) > 1;
+  const double read = leadingNumber(text);
+  if (std::fabs(expected) < DBL_MIN) {
+    require(std::fabs(read) < DBL_MIN, "a number too small for a double reads as a tiny one");
+  } else if (!overflow) {
+    require(read == expected, "a number within a double's range reads as the C library reads it");
+  }
+}
+
 // Puts the boxes back to where the choice of dod leaves them; every input starts from there.
 void resetBoxes(Zarn& z) {
   z.cmbMaxPlayers.setText("8");
@@ -26,6 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   window.keepModChosen("dod");
 
   const std::string text = inputText(data + 1, size - 1);
+  requireReadAsStrtod(numberSpelling(text));
   const std::int16_t whole = boxWholeNumber(text);
   const std::string written = boxNumberText(whole);
   require(boxWholeNumber(written) == whole && leadingNumber(written) == whole, "a written-back number reads the same");

@@ -18,10 +18,17 @@ TEST(BoxNumberTest, TheLeadingNumberIsReadFromTheFrontAndIsZeroWithoutOne) {
   EXPECT_EQ(leadingNumber("1e2"), 100);
   EXPECT_EQ(leadingNumber("2e"), 2) << "an exponent needs a digit";
   for (const char* none : {"", "   ", "abc", "-", ".", "- 3", "e5"}) EXPECT_EQ(leadingNumber(none), 0) << none;
-  // Beyond the range of a double: no failure, an infinity or zero.
+  // Beyond the range of a double: no failure, an infinity or zero, by where the first
+  // significant digit stands, also when no exponent or one of the other sign moves it.
+  const std::string tinyFraction = "0." + std::string(400, '0') + "1";
   EXPECT_EQ(leadingNumber(std::string(5000, '9')), INFINITY);
   EXPECT_EQ(leadingNumber("-1e400"), -INFINITY);
   EXPECT_EQ(leadingNumber("1e-400"), 0);
+  EXPECT_EQ(leadingNumber(tinyFraction), 0);
+  EXPECT_EQ(leadingNumber("-" + tinyFraction + "e5"), 0);
+  EXPECT_EQ(leadingNumber(tinyFraction + "e800"), INFINITY);
+  EXPECT_EQ(leadingNumber(std::string(400, '9') + "e-800"), 0);
+  EXPECT_EQ(leadingNumber("1e-" + std::string(30, '9')), 0) << "an exponent of any length";
 }
 
 TEST(BoxNumberTest, AWholeNumberRoundsHalvesToEvenAndHoldsAtTheEndsOfThe16BitRange) {
@@ -30,10 +37,11 @@ TEST(BoxNumberTest, AWholeNumberRoundsHalvesToEvenAndHoldsAtTheEndsOfThe16BitRan
     int whole;
   };
   const std::string huge(400, '9');
+  const std::string tinyFraction = "0." + std::string(400, '0') + "7";
   for (const Case& c : {Case{"2.5", 2}, Case{"3.5", 4}, Case{"-2.5", -2}, Case{"-3.5", -4}, Case{"0.5", 0},
                         Case{"2.51", 3}, Case{" 7 bots", 7}, Case{"none", 0}, Case{"32767.4", 32767},
                         Case{"32767.5", 32767}, Case{"40000", 32767}, Case{"-32768.5", -32768}, Case{"-1e9", -32768},
-                        Case{huge.c_str(), 32767}})
+                        Case{huge.c_str(), 32767}, Case{tinyFraction.c_str(), 0}})
     EXPECT_EQ(boxWholeNumber(c.text), c.whole) << c.text;
   EXPECT_EQ(oneBelow(0), -1);
   EXPECT_EQ(oneBelow(-32767), -32768);

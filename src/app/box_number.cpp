@@ -12,6 +12,27 @@ std::size_t skipDigits(std::string_view text, std::size_t at) {
   while (at < text.size() && isDigit(text[at])) ++at;
   return at;
 }
+
+// An exponent's digits as a number, held at a bound far beyond any double's exponent and
+// any text's length, so that a long run of digits cannot wrap round.
+long long exponentValue(std::string_view digits) {
+  constexpr long long kBound = 1'000'000'000'000'000;
+  long long value = 0;
+  for (char c : digits) value = std::min(value * 10 + (c - '0'), kBound);
+  return value;
+}
+
+// Whether a number that a double cannot hold is too large for it rather than too small:
+// its first significant digit, moved by the exponent, stands before the decimal point.
+// ("0.<400 zeros>1" is too small, though no exponent says so.)
+bool tooLarge(std::string_view mantissa, long long exponent) {
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) return false;
+  const long long order = first < point ? static_cast<long long>(point - first)
+                                        : -static_cast<long long>(first - point - 1);
+  return order + exponent > 0;
+}
 }  // namespace
 
 double leadingNumber(std::string_view text) {
@@ -30,23 +51,25 @@ double leadingNumber(std::string_view text) {
   }
   if (!anyDigit) return 0;
 
-  bool tinyExponent = false;
+  const std::string_view mantissa = text.substr(start, at - start);
+  long long exponent = 0;
   if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
-    std::size_t exponent = at + 1;
-    const bool exponentNegative = exponent < text.size() && text[exponent] == '-';
-    if (exponent < text.size() && (text[exponent] == '-' || text[exponent] == '+')) ++exponent;
-    const std::size_t end = skipDigits(text, exponent);
+    std::size_t digits = at + 1;
+    const bool exponentNegative = digits < text.size() && text[digits] == '-';
+    if (digits < text.size() && (text[digits] == '-' || text[digits] == '+')) ++digits;
+    const std::size_t end = skipDigits(text, digits);
     // An "e" that no digit follows does not continue the number.
-    if (end > exponent) {
+    if (end > digits) {
       at = end;
-      tinyExponent = exponentNegative;
+      exponent = exponentValue(text.substr(digits, end - digits));
+      if (exponentNegative) exponent = -exponent;
     }
   }
 
   double magnitude = 0;
   const auto [stop, error] = std::from_chars(text.data() + start, text.data() + at, magnitude);
   if (error == std::errc::result_out_of_range)
-    magnitude = tinyExponent ? 0.0 : std::numeric_limits<double>::infinity();
+    magnitude = tooLarge(mantissa, exponent) ? std::numeric_limits<double>::infinity() : 0.0;
   return negative ? -magnitude : magnitude;
 }
 
