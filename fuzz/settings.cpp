@@ -1,5 +1,6 @@
 // zarn.ini as the start-up reads it: LoadSettings, then the executable box takes the game
-// folder that the file names, which checks the executable and searches a new folder's mods.
+// folder that the file names, which checks the executable, searches a new folder's mods and
+// writes the file again unless the executable is missing. What it writes reads back the same.
 #include "support/fuzz_window.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -15,6 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   require(z.strHalfLifeDir == startFolder || isSubstring(z.strHalfLifeDir, ini), "the game folder is read from the file");
   require(z.txtExtra1.text() == startOptions || isSubstring(z.txtExtra1.text(), ini), "the options are read from the file");
   z.txtExec.setText(z.strHalfLifeDir + "hl.exe");
+  if (window.system.readTextFile(z.strIniPath) != ini) {
+    const std::string folder = z.strHalfLifeDir;
+    const std::string options = z.txtExtra1.text();
+    z.LoadSettings();
+    require(z.strHalfLifeDir == folder && z.txtExtra1.text() == options, "the settings written read back the same");
+  }
 
   z.txtExtra1.setText(startOptions);
   z.txtExec.setText(startExec);
