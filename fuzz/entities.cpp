@@ -8,10 +8,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   window.keepModChosen("dod");
 
   const std::string exportText = inputText(data, size);
-  window.system.writeTextFile(kGameDir + "dod\\maps\\fuzzmap.ent", exportText);
+  window.system.writeTextFile(kGameDir + "dod\\maps\\" + kMap + ".ent", exportText);
   z.blnCountryKnown = 0;
   z.blnAlliesBritish = 0;
-  z.DetectAlliesCountry("fuzzmap");
+  z.DetectAlliesCountry(kMap);
   require(z.blnCountryKnown == 0 || isSubstring("detect_allies_country", exportText), "only the key tells the country");
   require(z.blnCountryKnown == 1 || z.blnAlliesBritish == 0, "British only when the country is known");
   return 0;

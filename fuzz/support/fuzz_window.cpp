@@ -9,9 +9,12 @@ FuzzWindow::FuzzWindow() {
   system.writeTextFile(kGameDir + "dod\\sturmbot\\dlls\\STURM_bot.dll", "");
   system.writeTextFile(kGameDir + "dod\\sturmbot\\History.txt", "Sturmbot\r\n\r\n3.0\r\n");
   system.writeTextFile(kGameDir + "valve\\liblist.gam", "game \"Sample\"\r\n");
-  // Both searches read this listing: it names the two mods and no map.
+  for (const char* mod : {"dod", "valve"}) system.writeTextFile(kGameDir + mod + "\\maps\\" + kMap + ".bsp", "");
+  system.writeTextFile(kGameDir + "dod\\maps\\" + kMap + ".ent", "\"detect_allies_country\" \"0\"\r\n");
+  // Both searches read this listing: the mod search takes the two mods from it, the map
+  // search the map.
   system.commandOutputPath = system.tempDirectory() + "zarn.log";
-  system.commandOutput = "dod\r\nvalve\r\n";
+  system.commandOutput = "dod\r\nvalve\r\n" + kMap + ".bsp\r\n";
   zarn.Form_Load();
 }
 

@@ -13,8 +13,11 @@
 #include "support/memory_platform.h"
 
 // C:\Sierra\Half-Life\ with hl.exe, the mod "dod" with Sturmbot installed (its History.txt
-// names version 3.0) and the mod "valve" without a bot; neither has maps.
+// names version 3.0, so the weapon-class tables are loaded) and the mod "valve" without a
+// bot. Each mod has the one map kMap, and dod has its entity export (Allies not British),
+// so that no road runs ripent.exe.
 inline const std::string kGameDir = "C:\\Sierra\\Half-Life\\";
+inline const std::string kMap = "fuzzmap";
 
 struct FuzzWindow {
   MemoryPlatform system;
