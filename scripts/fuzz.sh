@@ -17,5 +17,4 @@ reader=$1
 seconds=${2:-600}
 target="$build/fuzz/fuzz_$reader"
 [ -x "$target" ] || { echo "No fuzz target for '$reader': see fuzz/*.cpp" >&2; exit 2; }
-exec "$target" -max_total_time="$seconds" -timeout=10 -detect_leaks=1 -print_final_stats=1 \
-  -artifact_prefix="$build/fuzz/artifacts/$reader/" "$build/fuzz/corpus/$reader" "$root/fuzz/corpus/$reader"
+exec "$root/fuzz/run_target.sh" "$target" "$root/fuzz/corpus/$reader" "$build/fuzz" -max_total_time="$seconds"
