@@ -8,7 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   window.keepModChosen("dod");
 
   const std::string exportText = inputText(data, size);
-  window.system.writeTextFile(kGameDir + "dod\\maps\\" + kMap + ".ent", exportText);
+  window.system.put(kGameDir + "dod\\maps\\" + kMap + ".ent", exportText);
   z.blnCountryKnown = 0;
   z.blnAlliesBritish = 0;
   z.DetectAlliesCountry(kMap);

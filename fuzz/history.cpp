@@ -5,7 +5,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzWindow& window = FuzzWindow::instance();
   const std::string history = inputText(data, size);
-  window.system.writeTextFile(kGameDir + "dod\\sturmbot\\History.txt", history);
+  window.system.put(kGameDir + "dod\\sturmbot\\History.txt", history);
   window.chooseMod("dod");
   const std::string& version = window.zarn.strSturmbotVersion;
   require(isSubstring(version, history), "the version is read from the file");

@@ -4,7 +4,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzWindow& window = FuzzWindow::instance();
   const std::string liblist = inputText(data, size);
-  window.system.writeTextFile(kGameDir + "valve\\liblist.gam", liblist);
+  window.system.put(kGameDir + "valve\\liblist.gam", liblist);
   window.chooseMod("valve");
   const std::string& title = window.zarn.lblModSupport.caption();
   require(title == "Not recognized" || isSubstring(title, liblist), "the title is quoted in the file");

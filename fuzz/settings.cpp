@@ -11,12 +11,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const std::string startOptions = z.txtExtra1.text();
 
   const std::string ini = inputText(data, size);
-  window.system.writeTextFile(z.strIniPath, ini);
+  window.system.put(z.strIniPath, ini);
   z.LoadSettings();
   require(z.strHalfLifeDir == startFolder || isSubstring(z.strHalfLifeDir, ini), "the game folder is read from the file");
   require(z.txtExtra1.text() == startOptions || isSubstring(z.txtExtra1.text(), ini), "the options are read from the file");
   z.txtExec.setText(z.strHalfLifeDir + "hl.exe");
-  if (window.system.readTextFile(z.strIniPath) != ini) {
+  if (window.system.fileText(z.strIniPath) != ini) {
     const std::string folder = z.strHalfLifeDir;
     const std::string options = z.txtExtra1.text();
     z.LoadSettings();

@@ -4,17 +4,16 @@
 #include <cstdlib>
 
 FuzzWindow::FuzzWindow() {
-  system.writeTextFile(kGameDir + "hl.exe", "");
-  system.writeTextFile(kGameDir + "dod\\liblist.gam", "game \"Sample Day\"\r\n");
-  system.writeTextFile(kGameDir + "dod\\sturmbot\\dlls\\STURM_bot.dll", "");
-  system.writeTextFile(kGameDir + "dod\\sturmbot\\History.txt", "Sturmbot\r\n\r\n3.0\r\n");
-  system.writeTextFile(kGameDir + "valve\\liblist.gam", "game \"Sample\"\r\n");
-  for (const char* mod : {"dod", "valve"}) system.writeTextFile(kGameDir + mod + "\\maps\\" + kMap + ".bsp", "");
-  system.writeTextFile(kGameDir + "dod\\maps\\" + kMap + ".ent", "\"detect_allies_country\" \"0\"\r\n");
-  // Both searches read this listing: the mod search takes the two mods from it, the map
+  system.put(kGameDir + "hl.exe", "");
+  system.put(kGameDir + "dod\\liblist.gam", "game \"Sample Day\"\r\n");
+  system.put(kGameDir + "dod\\sturmbot\\dlls\\STURM_bot.dll", "");
+  system.put(kGameDir + "dod\\sturmbot\\History.txt", "Sturmbot\r\n\r\n3.0\r\n");
+  system.put(kGameDir + "valve\\liblist.gam", "game \"Sample\"\r\n");
+  for (const char* mod : {"dod", "valve"}) system.put(kGameDir + mod + "\\maps\\" + kMap + ".bsp", "");
+  system.put(kGameDir + "dod\\maps\\" + kMap + ".ent", "\"detect_allies_country\" \"0\"\r\n");
+  // Both searches get this listing: the mod search takes the two mods from it, the map
   // search the map.
-  system.commandOutputPath = system.tempDirectory() + "zarn.log";
-  system.commandOutput = "dod\r\nvalve\r\n" + kMap + ".bsp\r\n";
+  system.listing = {"dod", "valve", kMap + ".bsp"};
   zarn.Form_Load();
 }
 

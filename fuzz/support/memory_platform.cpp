@@ -19,6 +19,13 @@ bool MemoryPlatform::IgnoringCase::operator()(const std::string& a, const std::s
                                       [](char x, char y) { return folded(x) < folded(y); });
 }
 
+void MemoryPlatform::put(const std::string& path, const std::string& text) { writeTextFile(path, text); }
+
+std::string MemoryPlatform::fileText(const std::string& path) const {
+  const auto file = files_.find(path);
+  return file == files_.end() ? std::string() : file->second;
+}
+
 std::string MemoryPlatform::lookUp(const std::string& path) {
   const auto file = files_.find(path);
   return file == files_.end() ? std::string() : bareName(file->first);
@@ -45,7 +52,9 @@ bool MemoryPlatform::createFolder(const std::string&) {
 }
 
 std::unique_ptr<platform::StartedProcess> MemoryPlatform::startHidden(const std::string&) {
-  writeTextFile(commandOutputPath, commandOutput);
+  std::string lines;
+  for (const std::string& name : listing) lines += name + "\r\n";
+  writeTextFile(tempDirectory() + "zarn.log", lines);
   return std::make_unique<EndedProcess>();
 }
 

@@ -1,19 +1,25 @@
 // The operating system for the fuzz targets, held in memory so that one input costs no
 // disk: files by path (looked up regardless of letter case, answered as stored, as Windows
-// does), a clock that only the waits move, and commands that end at once after writing
-// one fixed text.
+// does), a clock that only the waits move, and folder listings that give fixed names.
 #pragma once
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 
 class MemoryPlatform : public platform::Platform {
  public:
-  // What every started command writes before it ends, as a redirection would.
-  std::string commandOutputPath;
-  std::string commandOutput;
+  // A file as another program left it, and a file's text as it stands (empty when absent):
+  // the targets' own access, apart from what the window asks of its system.
+  void put(const std::string& path, const std::string& text);
+  std::string fileText(const std::string& path) const;
+
+  // The names every folder listing gives, in this order. The searches list through a
+  // hidden `dir /b` into the temp folder's zarn.log: every started command writes them
+  // there, one a line, and ends at once.
+  std::vector<std::string> listing;
 
   std::string windowsDirectory() override { return "C:\\WINDOWS"; }
   std::string tempDirectory() override { return "C:\\TEMP\\"; }
