@@ -24,10 +24,15 @@ TEST(BoxNumberTest, TheLeadingNumberIsReadFromTheFrontAndIsZeroWithoutOne) {
   EXPECT_TRUE(std::isfinite(nines));
   EXPECT_GT(nines, 9.99e307);
   EXPECT_EQ(leadingNumber("-" + std::string(400, '1') + "x"), -leadingNumber(std::string(308, '1')));
-  EXPECT_EQ(leadingNumber("0." + std::string(400, '0') + "1"), 0) << "a tiny number is not an infinity";
   EXPECT_EQ(leadingNumber(" 0." + std::string(400, '0') + "9e5"), 0);
+  const std::string tinyFraction = "0." + std::string(400, '0') + "1";
   EXPECT_EQ(leadingNumber("-1e400"), -INFINITY);
   EXPECT_EQ(leadingNumber("1e-400"), 0);
+  EXPECT_EQ(leadingNumber(tinyFraction), 0);
+  EXPECT_EQ(leadingNumber("-" + tinyFraction + "e5"), 0);
+  EXPECT_EQ(leadingNumber(tinyFraction + "e800"), INFINITY);
+  EXPECT_EQ(leadingNumber(std::string(400, '9') + "e-800"), 0);
+  EXPECT_EQ(leadingNumber("1e-" + std::string(30, '9')), 0) << "an exponent of any length";
 }
 
 TEST(BoxNumberTest, AWholeNumberRoundsHalvesToEvenAndHoldsAtTheEndsOfThe16BitRange) {
@@ -36,10 +41,11 @@ TEST(BoxNumberTest, AWholeNumberRoundsHalvesToEvenAndHoldsAtTheEndsOfThe16BitRan
     int whole;
   };
   const std::string huge(400, '9');
+  const std::string tinyFraction = "0." + std::string(400, '0') + "7";
   for (const Case& c : {Case{"2.5", 2}, Case{"3.5", 4}, Case{"-2.5", -2}, Case{"-3.5", -4}, Case{"0.5", 0},
                         Case{"2.51", 3}, Case{" 7 bots", 7}, Case{"none", 0}, Case{"32767.4", 32767},
                         Case{"32767.5", 32767}, Case{"40000", 32767}, Case{"-32768.5", -32768}, Case{"-1e9", -32768},
-                        Case{huge.c_str(), 32767}})
+                        Case{huge.c_str(), 32767}, Case{tinyFraction.c_str(), 0}})
     EXPECT_EQ(boxWholeNumber(c.text), c.whole) << c.text;
   EXPECT_EQ(oneBelow(0), -1);
   EXPECT_EQ(oneBelow(-32767), -32768);

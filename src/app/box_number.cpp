@@ -17,6 +17,27 @@ std::size_t skipDigits(std::string_view text, std::size_t at) {
   while (at < text.size() && isDigit(text[at])) ++at;
   return at;
 }
+
+// An exponent's digits as a number, held at a bound far beyond any double's exponent and
+// any text's length, so that a long run of digits cannot wrap round.
+long long exponentValue(std::string_view digits) {
+  constexpr long long kBound = 1'000'000'000'000'000;
+  long long value = 0;
+  for (char c : digits) value = std::min(value * 10 + (c - '0'), kBound);
+  return value;
+}
+
+// Whether a number that a double cannot hold is too large for it rather than too small:
+// its first significant digit, moved by the exponent, stands before the decimal point.
+// ("0.<400 zeros>1" is too small, though no exponent says so.)
+bool tooLarge(std::string_view mantissa, long long exponent) {
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) return false;
+  const long long order = first < point ? static_cast<long long>(point - first)
+                                        : -static_cast<long long>(first - point - 1);
+  return order + exponent > 0;
+}
 }  // namespace
 
 double leadingNumber(std::string_view text) {
