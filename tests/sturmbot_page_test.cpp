@@ -1,28 +1,21 @@
-#include <map>
-#include <vector>
-
-#include "app/colours.h"
-#include "support/bot_road.h"
+#include "support/game_folder.h"
 
 namespace {
 
-class SturmbotPageTest : public BotRoadTest {
+class SturmbotPageTest : public ZarnTest {
  protected:
-  Zarn& openSturmbotPage(const std::string& version = "1.5") {
-    Zarn& z = reachBotSetup("dod", version);
-    z.optBotFile.operatorPress();
-    return z;
+  // dod's Bot Setup page opened with Sturmbot 1.5, the pages before it saved.
+  Zarn& openSturmbotPage() {
+    installBot(system, "dod");
+    startWith({{"dod", "Day of Defeat", {"m1"}}});
+    saveThrough(kMotd, "dod", {"m1"});
+    zarn->optBotFile.operatorPress();
+    return *zarn;
   }
   // Operator entries into boxes of the page, in order.
   struct Entry {
     forms::TextBox* box;
     std::string text;
-  };
-  // Entries into a pair of clamped boxes and the texts the pair then holds.
-  struct ClampCase {
-    std::vector<Entry> entries;
-    const char* min;
-    const char* max;
   };
   void enter(const std::vector<Entry>& entries) {
     for (const Entry& entry : entries) {
@@ -30,35 +23,34 @@ class SturmbotPageTest : public BotRoadTest {
       entry.box->operatorType(entry.text);
     }
   }
+  // Entries into a pair of clamped boxes and the texts the pair then holds.
+  struct ClampCase {
+    std::vector<Entry> entries;
+    const char* lower;
+    const char* upper;
+  };
+  // Each case after the `reset` entries; the pair's lines stand in the text, unless the
+  // upper is 0 and `goneAtZero`.
+  void expectClamps(const std::vector<Entry>& reset, const std::vector<ClampCase>& cases, const forms::TextBox& lower,
+                    const forms::TextBox& upper, const std::string& lowerKey, const std::string& upperKey,
+                    bool goneAtZero) {
+    for (const ClampCase& c : cases) {
+      SCOPED_TRACE(c.entries.back().box->name() + " " + c.entries.back().text);
+      enter(reset);
+      enter(c.entries);
+      EXPECT_EQ(lower.text(), c.lower);
+      EXPECT_EQ(upper.text(), c.upper);
+      const std::string lines = "\r\n" + lowerKey + " " + c.lower + "\r\n" + upperKey + " " + c.upper + "\r\n";
+      EXPECT_EQ(zarn->txtFileContents.text().find(lines) != std::string::npos, !goneAtZero || std::string(c.upper) != " 0")
+          << zarn->txtFileContents.text();
+    }
+  }
+  static std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from << " is not in " << text;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+  }
 };
-
-TEST_F(SturmbotPageTest, TheStartValuesOfSturmbot15GiveSixteenLinesUnderTheSettingsFilesName) {
-  Zarn& z = reachBotSetup("dod");
-  EXPECT_FALSE(z.frmSturmbotSetup.visible()) << "mod selection's reaction times do not open the page";
-
-  z.optBotFile.operatorPress();
-
-  EXPECT_EQ(z.txtFileContents.text(), kSturmbot15Text);
-  EXPECT_EQ(z.strBotText, kSturmbot15Text);
-  EXPECT_EQ(z.frmInfo.caption(), "bot.cfg");
-  EXPECT_TRUE(z.frmInfo.visible());
-  expectReadOnlyPreview(z);
-  EXPECT_TRUE(z.frmSturmbotSetup.visible());
-  for (const forms::Frame* page : {&z.frmCommandLine, &z.frmServerFile, &z.frmMapSetup, &z.frmMarinebotSetup})
-    EXPECT_FALSE(page->visible()) << page->name();
-  EXPECT_FALSE(z.frmSturmbotCustom.visible()) << "the per-map panel belongs to per-map mode";
-  EXPECT_EQ(z.txtSturmbotMinBots.text(), " 0") << "the view clamps the bot counts first";
-  EXPECT_EQ(z.lblStatus.caption(), "Please select Bot Setup");
-  EXPECT_EQ(z.lblStatus.foreColor(), colours::kPrompt);
-  EXPECT_FALSE(z.cmdStart.enabled());
-  EXPECT_TRUE(z.cmdSturmbotOK.enabled());
-}
-
-TEST_F(SturmbotPageTest, AnUnknownVersionLeavesTheReactionTimesAsTheyStand) {
-  Zarn& z = openSturmbotPage("");
-  EXPECT_EQ(z.txtFileContents.text(), replaced(kSturmbot15Text, "min_reaction  30\r\nmax_reaction  50",
-                                               "min_reaction 999\r\nmax_reaction 999"));
-}
 
 TEST_F(SturmbotPageTest, EveryInputRebuildsTheTextItemByItem) {
   Zarn& z = openSturmbotPage();
@@ -66,13 +58,9 @@ TEST_F(SturmbotPageTest, EveryInputRebuildsTheTextItemByItem) {
   auto change = [&expected](const std::string& from, const std::string& to) { expected = replaced(expected, from, to); };
   const std::string head = "# Sturmbot settings\r\n";
 
-  enter({{&z.txtSturmbotPasswd, "secret"}});
-  EXPECT_EQ(z.txtFileContents.text(),
-            replaced(expected, head, head + "sturmbot_password secret\r\n# use, select_passwd secret\r\n"));
-  enter({{&z.txtSturmbotPasswd, "  "}});
-  EXPECT_EQ(z.txtFileContents.text(),
-            replaced(expected, head, head + "sturmbot_password   \r\n# use, select_passwd   \r\n"));
-  enter({{&z.txtSturmbotPasswd, ""}});
+  z.txtSturmbotPasswd.operatorType("  ");
+  EXPECT_EQ(z.txtFileContents.text(), replaced(expected, head, head + "sturmbot_password   \r\n# use, select_passwd   \r\n"));
+  z.txtSturmbotPasswd.operatorType("");
   EXPECT_EQ(z.txtFileContents.text(), expected);
 
   z.chkSturmbotFF.operatorClick();
@@ -82,182 +70,85 @@ TEST_F(SturmbotPageTest, EveryInputRebuildsTheTextItemByItem) {
   EXPECT_EQ(z.txtFileContents.text(), expected);
 
   // Typing into the blood-mode box waits for the next rebuild; a pick is one.
-  z.cmbSturmbotBlood.operatorType("3-Explode");
+  z.cmbSturmbotBlood.operatorType("\u00e9-custom");
   EXPECT_EQ(z.txtFileContents.text(), expected);
   z.chkSturmbotFF.operatorClick();
   change("friendlyfiremode on", "friendlyfiremode off");
-  change("bloodmode 0", "bloodmode 3");
-  EXPECT_EQ(z.txtFileContents.text(), expected);
-  z.cmbSturmbotBlood.operatorPick(1);
-  change("bloodmode 3", "bloodmode 1");
-  EXPECT_EQ(z.txtFileContents.text(), expected);
-  z.cmbSturmbotBlood.operatorType("\u00e9-custom");
-  z.chkSturmbotRank.operatorClick();
-  change("rank off", "rank on");
-  change("bloodmode 1", "bloodmode \u00e9");
+  change("bloodmode 0", "bloodmode \u00e9");
   EXPECT_EQ(z.txtFileContents.text(), expected) << "a character of two bytes is taken whole";
-  z.cmbSturmbotBlood.operatorType("");
-  z.chkSturmbotRank.operatorClick();
-  change("rank on", "rank off");
-  change("bloodmode \u00e9", "bloodmode ");
+  z.cmbSturmbotBlood.operatorPick(1);
+  change("bloodmode \u00e9", "bloodmode 1");
   EXPECT_EQ(z.txtFileContents.text(), expected);
 
   // The extra variables keep their own line ends, also none at all.
-  enter({{&z.txtExtra3, ""}});
-  EXPECT_EQ(z.txtFileContents.text(), replaced(expected, "bind F3 sturmbotmenu\r\nmaxteamkills 3\r\nmaxbodies 12\r\n", ""));
-  enter({{&z.txtExtra3, "maxbodies 6"}});
+  z.txtExtra3.operatorType("maxbodies 6");
   change("bind F3 sturmbotmenu\r\nmaxteamkills 3\r\nmaxbodies 12\r\n\r\n", "maxbodies 6\r\n");
   EXPECT_EQ(z.txtFileContents.text(), expected);
   EXPECT_EQ(z.strBotText, expected);
-  EXPECT_TRUE(z.frmSturmbotSetup.visible());
+}
+
+// Checking one of the "Only?" boxes clears the other two; clearing one leaves them. The
+// grenade switch stands twice, after the blood mode once more.
+TEST_F(SturmbotPageTest, OneOnlyBoxClearsTheOtherTwo) {
+  Zarn& z = openSturmbotPage();
+  const std::vector<std::pair<forms::CheckBox*, const char*>> steps = {
+      {&z.chkSturmbotKnife, "knifeonly on\r\npistolonly off\r\ngrenadeonly off\r\nbloodmode 0\r\ngrenadeonly off"},
+      {&z.chkSturmbotGrenade, "knifeonly off\r\npistolonly off\r\ngrenadeonly on\r\nbloodmode 0\r\ngrenadeonly on"},
+      {&z.chkSturmbotPistol, "knifeonly off\r\npistolonly on\r\ngrenadeonly off\r\nbloodmode 0\r\ngrenadeonly off"},
+      {&z.chkSturmbotKnife, "knifeonly on\r\npistolonly off\r\ngrenadeonly off\r\nbloodmode 0\r\ngrenadeonly off"},
+      {&z.chkSturmbotKnife, "knifeonly off\r\npistolonly off\r\ngrenadeonly off\r\nbloodmode 0\r\ngrenadeonly off"},
+  };
+  for (const auto& [box, lines] : steps) {
+    box->operatorClick();
+    EXPECT_NE(z.txtFileContents.text().find(lines), std::string::npos) << box->name() << "\n" << z.txtFileContents.text();
+  }
 }
 
 TEST_F(SturmbotPageTest, TheBotCountsStayWithinTheMaximumPlayersAndInOrder) {
   Zarn& z = openSturmbotPage();
-  const std::vector<ClampCase> cases = {
-      {{{&z.txtSturmbotMaxBots, "5"}}, " 0", " 5"},
-      {{{&z.txtSturmbotMaxBots, "12"}}, " 0", " 8"},
-      {{{&z.txtSturmbotMaxBots, "8"}, {&z.txtSturmbotMinBots, "6"}, {&z.txtSturmbotMaxBots, "4"}}, " 3", " 4"},
-      {{{&z.txtSturmbotMaxBots, "8"}, {&z.txtSturmbotMinBots, "8"}}, " 8", " 8"},
-      {{{&z.txtSturmbotMaxBots, "8"}, {&z.txtSturmbotMinBots, "9"}}, " 7", " 8"},
-      {{{&z.txtSturmbotMaxBots, "-3"}}, " 0", "-3"},
-      {{{&z.txtSturmbotMaxBots, "5"}, {&z.txtSturmbotMinBots, "3"}, {&z.txtSturmbotMaxBots, "0"}}, " 0", " 0"},
-      // Read as the leading number, a half going to the even neighbour.
-      {{{&z.txtSturmbotMaxBots, "2.5"}}, " 0", " 2"},
-      {{{&z.txtSturmbotMaxBots, "3.5 bots"}, {&z.txtSturmbotMinBots, "0.5"}}, " 0", " 4"},
-      {{{&z.txtSturmbotMaxBots, "some"}}, " 0", " 0"},
-      // Beyond the 16-bit range a number is held at the nearest end, and one below the
-      // smallest number is that number still, not the largest.
-      {{{&z.txtSturmbotMaxBots, "1e9"}}, " 0", " 8"},
-      {{{&z.txtSturmbotMaxBots, "-99999"}}, " 0", "-32768"},
-  };
-  for (const ClampCase& c : cases) {
-    SCOPED_TRACE(c.entries.back().box->name() + " " + c.entries.back().text);
-    enter({{&z.txtSturmbotMaxBots, "0"}});
-    enter(c.entries);
-    EXPECT_EQ(z.txtSturmbotMinBots.text(), c.min);
-    EXPECT_EQ(z.txtSturmbotMaxBots.text(), c.max);
-    const std::string& text = z.txtFileContents.text();
-    if (std::string(c.max) == " 0") {
-      EXPECT_EQ(text.find("_bots"), std::string::npos) << text;
-    } else {
-      EXPECT_NE(text.find("\r\ngrenadeonly off\r\nmin_bots " + std::string(c.min) + "\r\nmax_bots " + c.max +
-                          "\r\nbind F3"),
-                std::string::npos)
-          << text;
-    }
-  }
+  forms::TextBox* const max = &z.txtSturmbotMaxBots;
+  forms::TextBox* const min = &z.txtSturmbotMinBots;
+  EXPECT_EQ(min->text(), " 0") << "the view clamps the bot counts first";
+  expectClamps({{max, "0"}},
+               {{{{max, "5"}}, " 0", " 5"},
+                {{{max, "12"}}, " 0", " 8"},
+                {{{max, "8"}, {min, "6"}, {max, "4"}}, " 3", " 4"},
+                {{{max, "8"}, {min, "8"}}, " 8", " 8"},
+                {{{max, "8"}, {min, "9"}}, " 7", " 8"},
+                {{{max, "-3"}}, " 0", "-3"},
+                {{{max, "5"}, {min, "3"}, {max, "0"}}, " 0", " 0"},
+                // Read as the leading number, a half going to the even neighbour.
+                {{{max, "3.5 bots"}, {min, "0.5"}}, " 0", " 4"},
+                {{{max, "some"}}, " 0", " 0"},
+                // Beyond the 16-bit range a number is held at the nearest end, and one below
+                // the smallest number is that number still, not the largest.
+                {{{max, "1e9"}}, " 0", " 8"},
+                {{{max, "-99999"}}, " 0", "-32768"}},
+               *min, *max, "grenadeonly off\r\nmin_bots", "max_bots", true);
 
   // The maximum players of the Command Line page bound them when the page is next opened.
-  enter({{&z.txtSturmbotMaxBots, "8"}, {&z.txtSturmbotMinBots, "6"}});
+  enter({{max, "8"}, {min, "6"}});
   z.optCommandLine.operatorPress();
   z.cmbMaxPlayers.operatorType("4");
   z.optBotFile.operatorPress();
-  EXPECT_EQ(z.txtSturmbotMinBots.text(), " 3");
-  EXPECT_EQ(z.txtSturmbotMaxBots.text(), " 4");
-  EXPECT_NE(z.txtFileContents.text().find("min_bots  3\r\nmax_bots  4\r\n"), std::string::npos);
+  EXPECT_EQ(min->text(), " 3");
+  EXPECT_EQ(max->text(), " 4");
 }
 
 TEST_F(SturmbotPageTest, TheReactionTimesKeepTheLowerBelowTheUpper) {
   Zarn& z = openSturmbotPage();
-  const std::vector<ClampCase> cases = {
-      {{{&z.txtSturmbotMaxReaction, "300"}, {&z.txtSturmbotMinReaction, "500"}}, " 299", " 300"},
-      {{{&z.txtSturmbotMinReaction, "-5"}}, " 0", " 50"},
-      {{{&z.txtSturmbotMaxReaction, "0"}}, " 0", " 0"},
-      {{{&z.txtSturmbotMinReaction, "50"}}, " 49", " 50"},
-      {{{&z.txtSturmbotMinReaction, "47.5"}}, " 48", " 50"},
-      {{{&z.txtSturmbotMinReaction, "48.5ms"}}, " 48", " 50"},
-      {{{&z.txtSturmbotMinReaction, "fast"}}, " 0", " 50"},
-      {{{&z.txtSturmbotMaxReaction, "99999"}}, " 30", " 32767"},
-      {{{&z.txtSturmbotMaxReaction, "-99999"}}, " 0", " 0"},
-  };
-  for (const ClampCase& c : cases) {
-    SCOPED_TRACE(c.entries.back().box->name() + " " + c.entries.back().text);
-    enter({{&z.txtSturmbotMinReaction, "0"}, {&z.txtSturmbotMaxReaction, "50"}, {&z.txtSturmbotMinReaction, "30"}});
-    enter(c.entries);
-    EXPECT_EQ(z.txtSturmbotMinReaction.text(), c.min);
-    EXPECT_EQ(z.txtSturmbotMaxReaction.text(), c.max);
-    EXPECT_NE(z.txtFileContents.text().find("\r\nmin_reaction " + std::string(c.min) + "\r\nmax_reaction " + c.max +
-                                            "\r\n"),
-              std::string::npos)
-        << z.txtFileContents.text();
-  }
-}
-
-TEST_F(SturmbotPageTest, AWrittenBackBoxRunsItsChangeHandlerOnceMore) {
-  Zarn& z = reachBotSetup("dod");
-  std::map<std::string, int> runs;
-  for (forms::TextBox* box : {&z.txtSturmbotMinBots, &z.txtSturmbotMaxBots})
-    box->onChange = [box, &runs, handler = box->onChange] {
-      ++runs[box->name()];
-      handler();
-    };
-
-  z.optBotFile.operatorPress();  // "0" and "0" are written back as " 0" and " 0"
-  EXPECT_EQ(runs, (std::map<std::string, int>{{"txtSturmbotMinBots", 1}, {"txtSturmbotMaxBots", 1}}));
-
-  runs.clear();
-  z.txtSturmbotMaxBots.operatorType("5");  // typed, then written back as " 5"
-  EXPECT_EQ(runs, (std::map<std::string, int>{{"txtSturmbotMaxBots", 2}}));
-  EXPECT_EQ(z.txtFileContents.text(), replaced(kSturmbot15Text, "grenadeonly off\r\nbind",
-                                               "grenadeonly off\r\nmin_bots  0\r\nmax_bots  5\r\nbind"));
-}
-
-TEST_F(SturmbotPageTest, OneOnlyBoxClearsTheOtherTwoEachClearedBoxRebuildingOnce) {
-  Zarn& z = openSturmbotPage();
-  std::vector<std::string> rebuilds;  // each handler run, with the text it left
-  for (forms::CheckBox* box : {&z.chkSturmbotKnife, &z.chkSturmbotPistol, &z.chkSturmbotGrenade})
-    box->onClick = [box, &z, &rebuilds, handler = box->onClick] {
-      handler();
-      const std::string& text = z.txtFileContents.text();
-      const std::size_t from = text.find("knifeonly");
-      rebuilds.push_back(box->name() + ": " + text.substr(from, text.find("\r\nbloodmode") - from));
-    };
-  struct Step {
-    forms::CheckBox* clicked;
-    std::vector<std::string> rebuilds;
-  };
-  const std::vector<Step> steps = {
-      {&z.chkSturmbotKnife, {"chkSturmbotKnife: knifeonly on\r\npistolonly off\r\ngrenadeonly off"}},
-      {&z.chkSturmbotGrenade,
-       {"chkSturmbotKnife: knifeonly off\r\npistolonly off\r\ngrenadeonly on",
-        "chkSturmbotGrenade: knifeonly off\r\npistolonly off\r\ngrenadeonly on"}},
-      {&z.chkSturmbotPistol,
-       {"chkSturmbotGrenade: knifeonly off\r\npistolonly on\r\ngrenadeonly off",
-        "chkSturmbotPistol: knifeonly off\r\npistolonly on\r\ngrenadeonly off"}},
-      {&z.chkSturmbotPistol, {"chkSturmbotPistol: knifeonly off\r\npistolonly off\r\ngrenadeonly off"}},
-  };
-  for (const Step& step : steps) {
-    rebuilds.clear();
-    step.clicked->operatorClick();
-    EXPECT_EQ(rebuilds, step.rebuilds) << step.clicked->name();
-  }
-  EXPECT_NE(z.txtFileContents.text().find("bloodmode 0\r\ngrenadeonly off\r\n"), std::string::npos);
-
-  z.chkSturmbotGrenade.operatorClick();
-  EXPECT_NE(z.txtFileContents.text().find("grenadeonly on\r\nbloodmode 0\r\ngrenadeonly on\r\n"), std::string::npos)
-      << "both grenade lines carry the box";
-}
-
-TEST_F(SturmbotPageTest, AModWithoutSturmbotSettingsLeavesThePreviewAsItWas) {
-  for (const char* mod : {"firearms", "wie"}) {
-    SCOPED_TRACE(mod);
-    Zarn& z = reachBotSetup(mod);
-    const std::string welcome = "Welcome to My " + std::string(mod) + " server.";
-    ASSERT_EQ(z.txtFileContents.text(), welcome);
-
-    z.optBotFile.operatorPress();
-
-    forms::Frame& page = std::string(mod) == "wie" ? z.frmShrikebotSetup : z.frmMarinebotSetup;
-    for (const forms::Frame* other : {&z.frmSturmbotSetup, &z.frmMarinebotSetup, &z.frmShrikebotSetup})
-      EXPECT_EQ(other->visible(), other == &page) << other->name();
-    EXPECT_EQ(z.txtFileContents.text(), welcome);
-    EXPECT_EQ(z.frmInfo.caption(), "zarn_motd.txt");
-    EXPECT_TRUE(z.frmInfo.visible());
-    expectReadOnlyPreview(z);
-    EXPECT_EQ(z.strBotText, "");
-    EXPECT_EQ(z.lblStatus.caption(), "Please select Bot Setup");
-  }
+  forms::TextBox* const max = &z.txtSturmbotMaxReaction;
+  forms::TextBox* const min = &z.txtSturmbotMinReaction;
+  expectClamps({{min, "0"}, {max, "50"}, {min, "30"}},
+               {{{{max, "300"}, {min, "500"}}, " 299", " 300"},
+                {{{min, "-5"}}, " 0", " 50"},
+                {{{max, "0"}}, " 0", " 0"},
+                {{{min, "50"}}, " 49", " 50"},
+                {{{min, "47.5"}}, " 48", " 50"},
+                {{{min, "48.5ms"}}, " 48", " 50"},
+                {{{max, "99999"}}, " 30", " 32767"},
+                {{{max, "-99999"}}, " 0", " 0"}},
+               *min, *max, "min_reaction", "max_reaction", false);
 }
 
 }  // namespace

@@ -1,63 +1,57 @@
-#include <filesystem>
 #include <functional>
-#include <vector>
 
 #include "app/colours.h"
-#include "support/bot_road.h"
+#include "support/game_folder.h"
 
 namespace {
 
-class SturmbotPerMapTest : public BotRoadTest {
+// The Sturmbot 1.5 text in per-map mode: the addbot lines in place of "fillserver".
+std::string perMapText(const std::string& addBotLines) {
+  return kSturmbot15Text.substr(0, kSturmbot15Text.rfind("fillserver")) + addBotLines;
+}
+
+class SturmbotPerMapTest : public ZarnTest {
  protected:
-  // The Sturmbot 1.5 text in per-map mode: the addbot lines in place of "fillserver".
-  static std::string perMapText(const std::string& addBotLines) {
-    return replaced(kSturmbot15Text, "\r\nfillserver", "\r\n" + addBotLines);
+  // dod's Bot Setup page opened in per-map mode. The per-map list holds, after the first
+  // map dod_ridge: dod_ridge (British Allies), dod_harbour (U.S.) and dod_orchard (not told),
+  // each with its waypoint file; dod_flak without one; dod_Case, whose waypoint file is
+  // stored as dod_case.wpt.
+  Zarn& openPerMapPanel(const std::string& sturmbotVersion) {
+    const std::vector<std::string> maps = {"dod_ridge", "dod_harbour", "dod_orchard", "dod_flak", "dod_Case"};
+    installBot(system, "dod", sturmbotVersion);
+    startWith({{"dod", "Day of Defeat", maps}});
+    saveThrough(kMotd, "dod", maps);
+    for (const std::string& map : maps) writeDodMap(system, map, map == "dod_ridge" ? "1" : map == "dod_orchard" ? "" : "0");
+    for (const char* waypoints : {"dod_ridge", "dod_harbour", "dod_orchard", "dod_case"})
+      system.writeFile(kSturmbotDir + "waypoints\\" + waypoints + ".wpt", "stand-in");
+    zarn->optBotFile.operatorPress();
+    zarn->chkSturmbotFillserver.operatorClick();
+    EXPECT_TRUE(zarn->frmSturmbotCustom.operable());
+    return *zarn;
   }
-  std::vector<forms::Control*> entryControls() const {
-    Zarn& z = *zarn;
-    return {&z.txtSturmbotName, &z.cmbSturmbotSkill, &z.optSturmbotAllies1,
-            &z.optSturmbotAllies2, &z.optSturmbotAxis1, &z.cmbSturmbotClass};
-  }
-  void expectMapStatus(const std::string& text, forms::Color colour) {
-    EXPECT_EQ(zarn->lblSturmbotMapStatus.caption(), text);
-    EXPECT_EQ(zarn->lblSturmbotMapStatus.foreColor(), colour);
-  }
-  void expectFillServerMode() {
-    Zarn& z = *zarn;
+  void chooseBotMap(const std::string& map) { pick(zarn->cmbSturmbotMapList, map); }
+  void expectFillServerPage() {
+    const Zarn& z = *zarn;
     EXPECT_TRUE(z.chkSturmbotFillserver.checked());
     EXPECT_EQ(z.frmSturmbotSetup.width(), z.intFrameWidth);
     EXPECT_FALSE(z.frmSturmbotCustom.visible());
-    EXPECT_FALSE(z.frmSturmbotCustom.enabled());
-    EXPECT_EQ(z.strBotFileName, "bot.cfg");
+    EXPECT_EQ(z.frmInfo.caption(), "bot.cfg");
+    EXPECT_EQ(z.txtFileContents.text(), kSturmbot15Text);
   }
-  // Fill-server mode on the page, bot.cfg shown under its name.
-  void expectFillServerPage() {
-    expectFillServerMode();
-    EXPECT_EQ(zarn->frmInfo.caption(), "bot.cfg");
-    EXPECT_EQ(zarn->txtFileContents.text(), kSturmbot15Text);
-  }
-  // Adds one bot of the Axis, whatever the map calls them.
-  void addAxisBot() {
-    zarn->optSturmbotAxis1.operatorPress();
-    zarn->cmbSturmbotClass.operatorPick(0);
+  void addBot(forms::OptionButton& team, const std::string& botClass) {
+    team.operatorPress();
+    pick(zarn->cmbSturmbotClass, botClass);
     zarn->cmdSturmbotAdd.operatorClick();
   }
 };
 
 TEST_F(SturmbotPerMapTest, TheSwitchWidensThePageForThePanelAndModSelectionNarrowsItUnseen) {
-  Zarn& z = reachBotSetup("dod");
-  z.optBotFile.operatorPress();
-  ASSERT_EQ(z.frmSturmbotSetup.width(), z.intFrameWidth);
-  EXPECT_EQ(z.intFrameWidthWide, z.frmControlCenter.width() + z.frmInfo.width());
-
-  z.chkSturmbotFillserver.operatorClick();
-
+  Zarn& z = openPerMapPanel("1.5");
   EXPECT_EQ(z.frmSturmbotSetup.width(), z.intFrameWidthWide);
-  EXPECT_TRUE(z.frmSturmbotCustom.operable());
+  EXPECT_EQ(z.intFrameWidthWide, z.frmControlCenter.width() + z.frmInfo.width());
   EXPECT_EQ(z.frmInfo.caption(), "bot.cfg") << "no map is chosen yet";
   EXPECT_EQ(z.lblSturmbotMapStatus.caption(), "Please select map");
   EXPECT_EQ(z.txtFileContents.text(), perMapText("")) << "no addbot lines yet: the text ends in CR LF";
-
   z.chkSturmbotFillserver.operatorClick();
   expectFillServerPage();
 
@@ -68,41 +62,50 @@ TEST_F(SturmbotPerMapTest, TheSwitchWidensThePageForThePanelAndModSelectionNarro
   z.chkSturmbotFillserver.operatorClick();
   z.chkSturmbotFillserver.operatorClick();
   EXPECT_EQ(z.frmInfo.caption(), "dod_typed_bot.cfg");
-  EXPECT_EQ(z.frmSturmbotSetup.width(), z.intFrameWidthWide);
 
   // Choosing the mod again returns to fill-server mode without opening the page.
   chooseMod("dod");
-  expectFillServerMode();
+  EXPECT_TRUE(z.chkSturmbotFillserver.checked());
+  EXPECT_EQ(z.frmSturmbotSetup.width(), z.intFrameWidth);
+  EXPECT_EQ(z.strBotFileName, "bot.cfg");
   EXPECT_FALSE(z.frmSturmbotSetup.visible());
-  EXPECT_FALSE(z.frmInfo.visible());
+  EXPECT_TRUE(system.programsRun.empty()) << "class types: the Allies' country is never asked";
 }
 
-TEST_F(SturmbotPerMapTest, AMapIsCheckedForItsWaypointFileByItsExactName) {
-  Zarn& z = openPerMapPanel("1.5");
+// A map's waypoint file is looked for by its exact name; for weapon classes the teams are
+// named by the country of the map's Allies, asked once per map with waypoints.
+TEST_F(SturmbotPerMapTest, AMapIsCheckedForItsWaypointFileAndItsAlliesCountry) {
+  Zarn& z = openPerMapPanel("3.0");
   const std::string shown = z.txtFileContents.text();
-
-  chooseBotMap("dod_ridge");
-
-  EXPECT_EQ(z.frmInfo.caption(), "dod_ridge_bot.cfg");
-  EXPECT_EQ(z.frmSturmbotCustom.caption(), "dod_ridge.wpt");
-  expectMapStatus("Waypoint file exists.", colours::kPrompt);
-  EXPECT_EQ(system.beeps, 0);
-  EXPECT_EQ(z.txtFileContents.text(), shown) << "the text waits for the next rebuild";
-  EXPECT_TRUE(system.programsRun.empty()) << "class types: the Allies' country is not asked";
-  EXPECT_EQ(z.optSturmbotAxis1.caption(), "Axis");
-  EXPECT_EQ(z.optSturmbotAllies1.caption(), "Allies");
-  EXPECT_FALSE(z.optSturmbotAllies2.visible());
-
-  // dod_Case's waypoint file differs from the map's name in letter case only.
-  for (const char* map : {"dod_flak", "dod_Case"}) {
-    SCOPED_TRACE(map);
+  struct Row {
+    const char* map;
+    bool waypoints;
+    const char* axis;
+    const char* allies;
+    bool alliesShown, britishShown;
+  };
+  for (const Row& row : {Row{"dod_ridge", true, "German", "U.S.", false, true},
+                         Row{"dod_orchard", true, "Axis", "Allies", true, false},  // the map does not tell
+                         Row{"dod_harbour", true, "German", "U.S.", true, false},
+                         Row{"dod_ridge", true, "German", "U.S.", false, true},
+                         Row{"dod_flak", false, "Axis", "Allies", true, false},
+                         Row{"dod_Case", false, "Axis", "Allies", true, false}}) {  // dod_case.wpt
+    SCOPED_TRACE(row.map);
     const int beeps = system.beeps;
-    chooseBotMap(map);
-    EXPECT_EQ(system.beeps, beeps + 1);
-    expectMapStatus("WARNING: No waypoint file exist.", colours::kError);
-    EXPECT_EQ(z.frmInfo.caption(), "bot.cfg");
-    EXPECT_EQ(z.frmSturmbotCustom.caption(), std::string(map) + ".wpt");
+    chooseBotMap(row.map);
+    EXPECT_EQ(z.frmSturmbotCustom.caption(), std::string(row.map) + ".wpt");
+    EXPECT_EQ(z.frmInfo.caption(), row.waypoints ? std::string(row.map) + "_bot.cfg" : "bot.cfg");
+    EXPECT_EQ(z.lblSturmbotMapStatus.caption(), row.waypoints ? "Waypoint file exists." : "WARNING: No waypoint file exist.");
+    EXPECT_EQ(z.lblSturmbotMapStatus.foreColor(), row.waypoints ? colours::kPrompt : colours::kError);
+    EXPECT_EQ(system.beeps, beeps + !row.waypoints);
+    EXPECT_EQ(z.optSturmbotAxis1.caption(), row.axis);
+    EXPECT_EQ(z.optSturmbotAllies1.caption(), row.allies);
+    EXPECT_EQ(z.optSturmbotAllies1.visible(), row.alliesShown);
+    EXPECT_EQ(z.optSturmbotAllies2.visible(), row.britishShown);
   }
+  EXPECT_EQ(system.programsRun.size(), 3u) << "each map with waypoints exported once";
+  EXPECT_TRUE(system.messages.empty());
+  EXPECT_EQ(z.txtFileContents.text(), shown) << "the text waits for the next rebuild";
   z.chkSturmbotFF.operatorClick();
   EXPECT_EQ(z.frmInfo.caption(), "bot.cfg") << "a rebuild keeps the file in play";
 
@@ -111,106 +114,51 @@ TEST_F(SturmbotPerMapTest, AMapIsCheckedForItsWaypointFileByItsExactName) {
   z.chkSturmbotFillserver.operatorClick();
   z.chkSturmbotFillserver.operatorClick();
   EXPECT_EQ(z.frmInfo.caption(), "dod_Case_bot.cfg");
-  expectMapStatus("WARNING: No waypoint file exist.", colours::kError);
-  EXPECT_FALSE(z.txtSturmbotName.enabled());
+  EXPECT_EQ(z.lblSturmbotMapStatus.caption(), "WARNING: No waypoint file exist.");
 }
 
-TEST_F(SturmbotPerMapTest, TheTeamsAreNamedByTheCountryOfTheMapsAllies) {
-  Zarn& z = openPerMapPanel("3.0");
-  struct Row {
-    const char* map;
-    const char* axis;
-    const char* allies;
-    bool alliesShown, britishShown;
-  };
-  const std::vector<Row> rows = {
-      {"dod_ridge", "German", "U.S.", false, true},
-      {"dod_orchard", "Axis", "Allies", true, false},  // the map does not tell
-      {"dod_harbour", "German", "U.S.", true, false},
-      {"dod_ridge", "German", "U.S.", false, true},
-      {"dod_flak", "Axis", "Allies", true, false},  // no waypoints: no bots, no question
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.map);
-    chooseBotMap(row.map);
-    EXPECT_EQ(z.optSturmbotAxis1.caption(), row.axis);
-    EXPECT_EQ(z.optSturmbotAllies1.caption(), row.allies);
-    EXPECT_EQ(z.optSturmbotAllies1.visible(), row.alliesShown);
-    EXPECT_EQ(z.optSturmbotAllies2.visible(), row.britishShown);
-    EXPECT_EQ(z.optSturmbotAllies2.caption(), "British");
-  }
-  EXPECT_EQ(system.programsRun.size(), 3u) << "each map with waypoints exported once";
-  EXPECT_TRUE(system.messages.empty());
-  EXPECT_FALSE(system.busy);
-}
-
-TEST_F(SturmbotPerMapTest, SaveFileWritesTheMapsFileAndMarksTheStepOnlyOnceItIsWritten) {
+// Save File writes the map's file before it marks the step; Delete File removes it and
+// returns to fill-server mode, while a file that cannot be deleted is reported and stays.
+TEST_F(SturmbotPerMapTest, SaveFileAndDeleteFileActOnTheMapsFile) {
   Zarn& z = openPerMapPanel("1.5");
-  const std::string harbourFile = kSturmbotDir + "dod_harbour_bot.cfg";
+  const std::string harbourFile = kSturmbotDir + "dod_harbour_bot.cfg", ridgeFile = kSturmbotDir + "dod_ridge_bot.cfg";
   chooseBotMap("dod_harbour");
-  addAxisBot();
-  ASSERT_TRUE(z.cmdSturmbotSave.operable());
+  addBot(z.optSturmbotAxis1, "1-Grenadier");
   system.refuseWritesTo(harbourFile);
-
   z.cmdSturmbotSave.operatorClick();
-
   expectOneAlertNaming(system, harbourFile);
-  EXPECT_FALSE(system.exists(harbourFile));
   EXPECT_EQ(z.blnBotSaved, 0);
-  EXPECT_EQ(z.optBotFile.backColor(), colours::kStepPending);
-
-  // Save File stays offered across a map choice.
-  chooseBotMap("dod_ridge");
-  ASSERT_FALSE(z.cmdSturmbotOK.enabled());
+  EXPECT_FALSE(z.cmdSturmbotOK.enabled());
+  chooseBotMap("dod_ridge");  // Save File stays offered across a map choice
   z.cmdSturmbotSave.operatorClick();
-
-  EXPECT_EQ(system.fileContent(kSturmbotDir + "dod_ridge_bot.cfg"), perMapText("addbot 2 1 5 ") + "\r\n");
+  EXPECT_EQ(system.fileContent(ridgeFile), perMapText("addbot 2 1 5 ") + "\r\n");
   EXPECT_EQ(z.blnBotSaved, 1);
   EXPECT_EQ(z.optBotFile.backColor(), colours::kStepSaved);
-  EXPECT_TRUE(z.frmSturmbotSetup.visible());
   EXPECT_FALSE(z.cmdStart.enabled()) << "Start Server is weighed again by the next view";
-  EXPECT_EQ(z.lblStatus.caption(), "Please select Bot Setup");
-  z.chkSturmbotFF.operatorClick();
+  reopen(z.optBotFile);
   EXPECT_TRUE(z.cmdStart.enabled());
-  EXPECT_EQ(z.lblStatus.caption(), "You can now Start Server");
-}
 
-TEST_F(SturmbotPerMapTest, DeleteFileRemovesTheMapsFileAndReturnsToFillServerMode) {
-  Zarn& z = openPerMapPanel("1.5");
-  const std::string ridgeFile = kSturmbotDir + "dod_ridge_bot.cfg";
-  system.writeFile(ridgeFile, "older\r\n");
   chooseBotMap("dod_ridge");
-  addAxisBot();
-  chooseBotMap("dod_ridge");
-  ASSERT_TRUE(z.cmdSturmbotDel.operable());
-
-  // A file that cannot be deleted is reported and per-map mode stays.
   system.undeletable = true;
   z.cmdSturmbotDel.operatorClick();
-  expectOneAlertNaming(system, ridgeFile);
-  EXPECT_EQ(system.fileContent(ridgeFile), "older\r\n");
-  EXPECT_FALSE(z.chkSturmbotFillserver.checked());
+  EXPECT_EQ(system.messages.size(), 2u);
+  EXPECT_NE(system.messages.back().text.find(ridgeFile), std::string::npos);
+  EXPECT_TRUE(system.exists(ridgeFile));
   EXPECT_TRUE(z.frmSturmbotCustom.operable());
-  EXPECT_EQ(z.frmSturmbotSetup.width(), z.intFrameWidthWide);
   EXPECT_EQ(z.frmInfo.caption(), "dod_ridge_bot.cfg");
-
   system.undeletable = false;
   z.cmdSturmbotDel.operatorClick();
-
   EXPECT_FALSE(system.exists(ridgeFile));
-  EXPECT_EQ(system.messages.size(), 1u);
   expectFillServerPage();
   EXPECT_EQ(z.strAddBotLines, "addbot 2 1 5 ") << "the bots belong to no file";
-  EXPECT_EQ(z.blnBotSaved, 0);
 
   // A file gone since the map was chosen: nothing to delete, fill-server mode all the same.
   z.chkSturmbotFillserver.operatorClick();
   system.writeFile(ridgeFile, "older\r\n");
   chooseBotMap("dod_ridge");
-  ASSERT_TRUE(z.cmdSturmbotDel.operable());
-  std::filesystem::remove(system.hostPath(ridgeFile));
+  system.remove(ridgeFile);
   z.cmdSturmbotDel.operatorClick();
-  EXPECT_EQ(system.messages.size(), 1u);
+  EXPECT_EQ(system.messages.size(), 2u);
   expectFillServerPage();
 }
 
@@ -222,12 +170,14 @@ TEST_F(SturmbotPerMapTest, EachEventSetsTheButtonsItNamesAndLeavesTheOthers) {
   Zarn& z = openPerMapPanel("1.5");
   const std::vector<std::vector<forms::Control*>> columns = {
       {&z.cmdSturmbotOK}, {&z.cmdSturmbotSave}, {&z.cmdSturmbotDel}, {&z.cmdSturmbotAdd}, {&z.cmdSturmbotClear},
-      entryControls()};
+      {&z.txtSturmbotName, &z.cmbSturmbotSkill, &z.optSturmbotAllies1, &z.optSturmbotAllies2, &z.optSturmbotAxis1,
+       &z.cmbSturmbotClass}};
   auto setPerMap = [&](bool perMap) {
     if (z.chkSturmbotFillserver.checked() == !perMap) return;
     if (!z.frmSturmbotSetup.visible()) reopen(z.optBotFile);
     z.chkSturmbotFillserver.operatorClick();
   };
+  auto perMap = [&] { setPerMap(true); };
   auto perMapWith = [&](const std::string& map) {
     return [&, map] {
       setPerMap(true);
@@ -235,6 +185,7 @@ TEST_F(SturmbotPerMapTest, EachEventSetsTheButtonsItNamesAndLeavesTheOthers) {
     };
   };
   auto press = [](forms::CommandButton& button) { return [&button] { button.operatorClick(); }; };
+  auto choose = [&](const std::string& map) { return [&, map] { chooseBotMap(map); }; };
   struct Row {
     const char* event;
     std::function<void()> prepare;
@@ -245,24 +196,19 @@ TEST_F(SturmbotPerMapTest, EachEventSetsTheButtonsItNamesAndLeavesTheOthers) {
   system.writeFile(kSturmbotDir + "dod_harbour_bot.cfg", "older\r\n");
   system.writeFile(kSturmbotDir + "dod_Case_bot.cfg", "older\r\n");
   const std::vector<Row> rows = {
-      {"switch to fill-server mode", [&] { setPerMap(true); }, &z.chkSturmbotFillserver,
-       [&] { z.chkSturmbotFillserver.operatorClick(); }, "+....."},
+      {"switch to fill-server mode", perMap, &z.chkSturmbotFillserver, [&] { z.chkSturmbotFillserver.operatorClick(); },
+       "+....."},
       {"switch to per-map mode", [&] { setPerMap(false); }, &z.chkSturmbotFillserver,
        [&] { z.chkSturmbotFillserver.operatorClick(); }, "-----."},
-      {"map with a waypoint file", [&] { setPerMap(true); }, &z.cmbSturmbotMapList,
-       [&] { chooseBotMap("dod_ridge"); }, "-.-.-+"},
-      {"map with a waypoint file and its bot file", [&] { setPerMap(true); }, &z.cmbSturmbotMapList,
-       [&] { chooseBotMap("dod_harbour"); }, "-.+.-+"},
-      {"map without a waypoint file", [&] { setPerMap(true); }, &z.cmbSturmbotMapList,
-       [&] { chooseBotMap("dod_flak"); }, "-.----"},
-      {"map without a waypoint file but with an older bot file", [&] { setPerMap(true); }, &z.cmbSturmbotMapList,
-       [&] { chooseBotMap("dod_Case"); }, "-.+---"},
+      {"map with a waypoint file", perMap, &z.cmbSturmbotMapList, choose("dod_ridge"), "-.-.-+"},
+      {"map with a waypoint file and its bot file", perMap, &z.cmbSturmbotMapList, choose("dod_harbour"), "-.+.-+"},
+      {"map without a waypoint file", perMap, &z.cmbSturmbotMapList, choose("dod_flak"), "-.----"},
+      {"map without a waypoint file but with an older bot file", perMap, &z.cmbSturmbotMapList, choose("dod_Case"),
+       "-.+---"},
       {"Save File", perMapWith("dod_ridge"), &z.cmdSturmbotSave, press(z.cmdSturmbotSave), "+....."},
       {"Delete File", perMapWith("dod_harbour"), &z.cmdSturmbotDel, press(z.cmdSturmbotDel), "+....."},
-      {"page view in per-map mode", [&] { setPerMap(true); }, &z.optBotFile, [&] { reopen(z.optBotFile); },
-       "..-..."},
-      {"a Sturmbot setting changed", [&] { setPerMap(true); }, &z.chkSturmbotFF,
-       [&] { z.chkSturmbotFF.operatorClick(); }, "+.-..."},
+      {"page view in per-map mode", perMap, &z.optBotFile, [&] { reopen(z.optBotFile); }, "..-..."},
+      {"a Sturmbot setting changed", perMap, &z.chkSturmbotFF, [&] { z.chkSturmbotFF.operatorClick(); }, "+.-..."},
       {"class picked",
        [&] {
          perMapWith("dod_ridge")();
@@ -285,15 +231,67 @@ TEST_F(SturmbotPerMapTest, EachEventSetsTheButtonsItNamesAndLeavesTheOthers) {
 
       row.act();
 
-      for (std::size_t c = 0; c < columns.size(); ++c) {
-        const char state = row.states[c];
+      for (std::size_t c = 0; c < columns.size(); ++c)
         for (const forms::Control* control : columns[c]) {
           if (control == row.used) continue;
-          EXPECT_EQ(control->enabled(), state == '.' ? before : state == '+') << control->name();
+          EXPECT_EQ(control->enabled(), row.states[c] == '.' ? before : row.states[c] == '+') << control->name();
         }
-      }
     }
   }
+}
+
+// A team option loads its classes; a pick from the class list offers Add Bot, which adds
+// one line for the bot as entered, for whatever map is shown; Clear Bots empties them.
+TEST_F(SturmbotPerMapTest, AddBotAppendsOneLineWithTheFieldsAsEntered) {
+  Zarn& z = openPerMapPanel("3.0");
+  chooseBotMap("dod_harbour");
+  z.cmbSturmbotClass.operatorType("2-Staff Sergeant");
+  EXPECT_FALSE(z.cmdSturmbotAdd.enabled()) << "only a pick from the list offers Add Bot";
+  // Without a team Add Bot adds no line, but shows the text again.
+  z.cmdSturmbotAdd.setEnabled(true);
+  z.cmbSturmbotBlood.operatorType("3-Explode");  // shown by the next rebuild
+  z.cmdSturmbotAdd.operatorClick();
+  EXPECT_EQ(z.strAddBotLines, "");
+  EXPECT_NE(z.txtFileContents.text().find("\r\nbloodmode 3\r\n"), std::string::npos);
+  z.optSturmbotAllies1.operatorPress();
+  EXPECT_EQ(z.cmbSturmbotClass.items(),
+            (std::vector<std::string>{"1-Rifleman", "2-Staff Sergeant", "3-Master Sergeant", "4-Sergeant", "5-Sniper",
+                                      "6-Support Infantry", "7-Machine Gunner"}));
+  EXPECT_EQ(z.cmbSturmbotClass.text(), "2-Staff Sergeant") << "no class is picked for the operator";
+  z.txtSturmbotName.operatorType("Dufus");
+  addBot(z.optSturmbotAllies1, "2-Staff Sergeant");
+  addBot(z.optSturmbotAxis1, "3-Unteroffizier");
+  EXPECT_EQ(z.cmbSturmbotClass.items(),
+            (std::vector<std::string>{"1-Grenadier", "2-Stosstruppe", "3-Unteroffizier", "4-Sturmtruppe",
+                                      "5-Scharfsch\u00fctze", "6-MG34-Sch\u00fctze", "7-MG42-Sch\u00fctze"}));
+
+  // The British are team 1 too; a skill and a name are written as typed.
+  chooseBotMap("dod_ridge");
+  z.optSturmbotAllies2.operatorPress();
+  EXPECT_EQ(z.cmbSturmbotClass.items(), (std::vector<std::string>{"1-Rifleman", "2-Sergeant Major", "3-Marksman", "4-Gunner"}));
+  z.cmbSturmbotSkill.operatorType("12");
+  z.txtSturmbotName.operatorType(" Big  Al");
+  addBot(z.optSturmbotAllies2, "3-Marksman");
+  // Another team replaces the class list but not the box's text: Add Bot takes what the box
+  // shows; empty fields leave their blanks. The British option, hidden by a map with U.S.
+  // Allies, is still the selected team 1.
+  z.optSturmbotAxis1.operatorPress();
+  z.cmdSturmbotAdd.operatorClick();
+  z.cmbSturmbotClass.operatorType("");
+  z.cmbSturmbotSkill.operatorType("");
+  z.cmdSturmbotAdd.operatorClick();
+  addBot(z.optSturmbotAllies2, "4-Gunner");
+  chooseBotMap("dod_harbour");
+  ASSERT_FALSE(z.optSturmbotAllies2.visible());
+  z.cmdSturmbotAdd.operatorClick();
+  const std::string lines = "addbot 1 2 5 Dufus\r\naddbot 2 3 5 Dufus\r\naddbot 1 3 12  Big  Al\r\naddbot 2 3 12  Big  Al\r\n"
+                            "addbot 2    Big  Al\r\naddbot 1 4   Big  Al\r\naddbot 1 4   Big  Al";
+  EXPECT_EQ(z.strAddBotLines, lines);
+  EXPECT_TRUE(z.txtFileContents.text().ends_with("maxbodies 12\r\n\r\n" + lines)) << z.txtFileContents.text();
+
+  z.cmdSturmbotClear.operatorClick();
+  EXPECT_TRUE(z.txtFileContents.text().ends_with("maxbodies 12\r\n\r\n")) << z.txtFileContents.text();
+  EXPECT_TRUE(z.cmdSturmbotSave.enabled()) << "Save File keeps its state";
 }
 
 }  // namespace

@@ -6,152 +6,63 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "app/text_lines.h"
 #include "support/bsp_file.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> components(const std::string& windowsPath) {
-  std::vector<std::string> parts;
-  std::string part;
-  for (char c : windowsPath.substr(2)) {
-    if (c == '\\') {
-      if (!part.empty()) parts.push_back(part);
-      part.clear();
-    } else {
-      part += c;
-    }
-  }
-  if (!part.empty()) parts.push_back(part);
-  return parts;
-}
+// A command line as the interpreter reads it: before an unquoted '>' the command, split
+// into words (double quotes group blanks and are dropped), after it the file that gets the
+// command's output.
+struct Command {
+  std::string line, output;
+  std::vector<std::string> words;
+};
 
-// Splits a command line into words; double quotes group blanks and are dropped.
-std::vector<std::string> words(const std::string& line) {
-  std::vector<std::string> result;
+Command parse(const std::string& line) {
+  Command command{line, "", {}};
   std::string word;
-  bool quoted = false, any = false;
-  for (char c : line) {
-    if (c == '"') {
-      quoted = !quoted;
-      any = true;
-    } else if (c == ' ' && !quoted) {
-      if (any) result.push_back(word);
+  bool quoted = false, any = false, redirected = false;
+  for (std::size_t at = 0; at <= line.size(); ++at) {
+    const char c = at < line.size() ? line[at] : ' ';
+    if (c == '"') quoted = !quoted;
+    if ((c == ' ' || c == '>') && !quoted) {
+      if (any && !redirected) command.words.push_back(word);
+      if (any && redirected && command.output.empty()) command.output = word;
+      if (c == '>' && !redirected) command.line = line.substr(0, line.find_last_not_of(' ', at - 1) + 1);
+      redirected = redirected || c == '>';
       word.clear();
       any = false;
     } else {
-      word += c;
+      if (c != '"') word += c;
       any = true;
     }
   }
-  if (any) result.push_back(word);
-  return result;
+  return command;
 }
 
-// One command as the interpreter runs it: the program's command line as it hands it on,
-// and the file its output goes to.
-struct Command {
-  std::string line, output;
-};
-
-// In a batch file, %% is a % and %name% a variable, none of which is set here; a lone %
-// goes. On the interpreter's own command line an unset %name% stays as it is.
-std::string expandVariables(const std::string& line) {
-  std::string expanded;
-  for (std::size_t at = 0; at < line.size(); ++at) {
-    if (line[at] != '%') {
-      expanded += line[at];
-    } else if (at + 1 < line.size() && line[at + 1] == '%') {
-      expanded += '%';
-      ++at;
-    } else {
-      const std::size_t close = line.find('%', at + 1);
-      if (close != std::string::npos) at = close;
-    }
-  }
-  return expanded;
-}
-
-// Outside double quotes a caret takes the next character as it is, & and | end a command,
-// and > sends the command's output into the file named after it.
-std::vector<Command> interpreterCommands(const std::string& line, bool batchFile) {
-  const std::string text = batchFile ? expandVariables(line) : line;
-  std::vector<Command> commands;
-  std::string command, output;
-  bool quoted = false, redirected = false;
-  auto finish = [&] {
-    const std::size_t first = command.find_first_not_of(' ');
-    if (first != std::string::npos) {
-      command.erase(0, first);
-      if (redirected) command.erase(command.find_last_not_of(' ') + 1);
-      const std::vector<std::string> target = words(output);
-      commands.push_back({command, target.empty() ? "" : target[0]});
-    }
-    command.clear();
-    output.clear();
-    redirected = false;
-  };
-  for (std::size_t at = 0; at < text.size(); ++at) {
-    const char c = text[at];
-    std::string& into = redirected ? output : command;
-    if (c == '"') quoted = !quoted;
-    if (quoted || c == '"') {
-      into += c;
-    } else if (c == '^' && at + 1 < text.size()) {
-      into += text[++at];
-    } else if (c == '&' || c == '|') {
-      finish();
-    } else if (c == '>') {
-      redirected = true;
-    } else {
-      into += c;
-    }
-  }
-  finish();
-  return commands;
-}
-
-// The upper-cased extension that a name's generated short name would carry ("x.bspx" is
-// "X~1.BSP"): the first three characters of the last extension, when it is longer than
-// three and so needs a short name at all.
-std::string shortExtension(const std::string& name) {
-  const std::size_t dot = name.find_last_of('.');
-  if (dot == std::string::npos || name.size() - dot - 1 <= 3) return "";
-  return lowerCase(name.substr(dot + 1, 3));
-}
-
-// Only the patterns the program uses: "*" and "*.ext", matched as the file system matches
-// them, against the long name and the short one.
+// "*" or "*.ext", matched as the file system matches it, against the long name and the
+// short one, whose extension is the first three characters of the long one's ("x.bspx" is
+// "X~1.BSP").
 bool matchesPattern(const std::string& name, const std::string& pattern) {
   if (pattern == "*") return true;
-  const std::string extension = lowerCase(pattern.substr(2));
-  const std::string tail = "." + extension;
-  const std::string lower = lowerCase(name);
-  return (lower.size() >= tail.size() && lower.compare(lower.size() - tail.size(), tail.size(), tail) == 0) ||
-         shortExtension(name) == extension;
+  const std::size_t dot = name.find_last_of('.');
+  return dot != std::string::npos && lowerCase(name.substr(dot + 1)).starts_with(lowerCase(pattern.substr(2)));
 }
 
 // The order in which NTFS keeps names: compared upper-cased, character by character.
 bool fileSystemOrder(const std::string& a, const std::string& b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(x))) <
-           static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(y)));
+    return std::toupper(static_cast<unsigned char>(x)) < std::toupper(static_cast<unsigned char>(y));
   });
 }
 
-// Whether the path is among `paths`, which are held in lower case as Windows compares them.
 bool isListed(const std::vector<std::string>& paths, const std::string& path) {
   return std::find(paths.begin(), paths.end(), lowerCase(path)) != paths.end();
 }
 
-std::string readWhole(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
+const char* const kInUse = "The process cannot access the file because it is being used by another process.";
 }  // namespace
 
 class FakePlatform::Process : public platform::StartedProcess {
@@ -184,16 +95,14 @@ FakePlatform::~FakePlatform() {
 fs::path FakePlatform::hostPath(const std::string& windowsPath) const {
   if (windowsPath.size() < 2 || windowsPath[1] != ':') return root_ / "unreachable";
   fs::path path = root_ / std::string(1, static_cast<char>(std::toupper(windowsPath[0])));
-  for (const std::string& part : components(windowsPath)) {
+  std::istringstream parts(windowsPath.substr(2));
+  for (std::string part; std::getline(parts, part, '\\');) {
+    if (part.empty()) continue;
     fs::path next = path / part;
     std::error_code error;
-    if (!fs::exists(next, error) && fs::is_directory(path, error)) {
+    if (!fs::exists(next, error) && fs::is_directory(path, error))
       for (const auto& entry : fs::directory_iterator(path, error))
-        if (lowerCase(entry.path().filename().string()) == lowerCase(part)) {
-          next = entry.path();
-          break;
-        }
-    }
+        if (lowerCase(entry.path().filename().string()) == lowerCase(part)) next = entry.path();
     path = next;
   }
   return path;
@@ -207,28 +116,22 @@ void FakePlatform::writeFile(const std::string& windowsPath, const std::string& 
 
 void FakePlatform::makeFolder(const std::string& windowsPath) { fs::create_directories(hostPath(windowsPath)); }
 
+void FakePlatform::remove(const std::string& windowsPath) { fs::remove_all(hostPath(windowsPath)); }
+
 std::string FakePlatform::fileContent(const std::string& windowsPath) const {
-  const fs::path path = hostPath(windowsPath);
-  return fs::is_regular_file(path) ? readWhole(path) : std::string();
+  std::ifstream in(hostPath(windowsPath), std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
 }
 
 bool FakePlatform::exists(const std::string& windowsPath) const { return fs::exists(hostPath(windowsPath)); }
 
-void FakePlatform::refuseWritesTo(const std::string& windowsPath) { refused_.push_back(lowerCase(windowsPath)); }
-
-void FakePlatform::refuseReadsOf(const std::string& windowsPath) { unreadable_.push_back(lowerCase(windowsPath)); }
-
-void FakePlatform::holdOpen(const std::string& windowsPath) { held_.push_back(lowerCase(windowsPath)); }
-
 bool FakePlatform::isHeld(const std::string& path) const {
-  const std::string name = lowerCase(path);
-  if (std::find(held_.begin(), held_.end(), name) != held_.end()) return true;
-  return std::any_of(jobs_.begin(), jobs_.end(), [&](const std::shared_ptr<Job>& job) {
-    return job->done && !job->failed && folderCreations_ < job->endsAt && lowerCase(job->redirectTo) == name;
-  });
+  return isListed(held_, path) || std::any_of(jobs_.begin(), jobs_.end(), [&](const std::shared_ptr<Job>& job) {
+           return job->done && !job->failed && folderCreations_ < job->endsAt && lowerCase(job->output) == lowerCase(path);
+         });
 }
-
-void FakePlatform::hide(const std::string& windowsPath) { hidden_.push_back(hostPath(windowsPath)); }
 
 std::string FakePlatform::lookUp(const std::string& path) {
   runDueJobs();
@@ -241,7 +144,6 @@ platform::FolderListing FakePlatform::listFolder(const std::string& path, platfo
   ++listings;
   const std::size_t slash = path.find_last_of('\\');
   const std::string folder = path.substr(0, slash + 1);
-  const std::string pattern = slash + 1 < path.size() ? path.substr(slash + 1) : "*";
   platform::FolderListing listing;
   if (!unlistableFolder.empty() && lowerCase(folder) == lowerCase(unlistableFolder)) {
     listing.error = "Access is denied.";
@@ -249,9 +151,10 @@ platform::FolderListing FakePlatform::listFolder(const std::string& path, platfo
   }
   std::error_code error;
   for (const auto& entry : fs::directory_iterator(hostPath(folder), error)) {
-    const std::string name = entry.path().filename().string();
     const bool hidden = std::find(hidden_.begin(), hidden_.end(), entry.path()) != hidden_.end();
-    if (entries == platform::Entries::Folders ? entry.is_directory() : !hidden && matchesPattern(name, pattern))
+    const std::string name = entry.path().filename().string();
+    if (entries == platform::Entries::Folders ? entry.is_directory()
+                                              : !hidden && matchesPattern(name, path.substr(slash + 1)))
       listing.names.push_back(name);
   }
   std::sort(listing.names.begin(), listing.names.end(), fileSystemOrder);
@@ -260,16 +163,15 @@ platform::FolderListing FakePlatform::listFolder(const std::string& path, platfo
 
 std::optional<std::string> FakePlatform::readTextFile(const std::string& path, std::string& why) {
   runDueJobs();
-  const fs::path host = hostPath(path);
   if (isListed(unreadable_, path)) {
-    why = "The process cannot access the file because it is being used by another process.";
+    why = kInUse;
     return std::nullopt;
   }
-  if (!fs::is_regular_file(host)) {
+  if (!fs::is_regular_file(hostPath(path))) {
     why = "The system cannot find the file specified.";
     return std::nullopt;
   }
-  return readWhole(host);
+  return fileContent(path);
 }
 
 platform::Outcome FakePlatform::writeTextFile(const std::string& path, const std::string& text,
@@ -280,7 +182,7 @@ platform::Outcome FakePlatform::writeTextFile(const std::string& path, const std
         return name == refused || (refused.back() == '\\' && name.starts_with(refused));
       }))
     return {"Access is denied."};
-  if (isHeld(path)) return {"The process cannot access the file because it is being used by another process."};
+  if (isHeld(path)) return {kInUse};
   codePages[path] = codePage;
   const fs::path host = hostPath(path);
   if (!fs::is_directory(host.parent_path())) return {"The system cannot find the path specified."};
@@ -292,7 +194,7 @@ platform::Outcome FakePlatform::writeTextFile(const std::string& path, const std
 
 platform::Outcome FakePlatform::deleteFile(const std::string& path) {
   runDueJobs();
-  if (undeletable || isHeld(path)) return {"The process cannot access the file because it is being used by another process."};
+  if (undeletable || isHeld(path)) return {kInUse};
   std::error_code error;
   if (!fs::remove(hostPath(path), error)) return {"The system cannot find the file specified."};
   return {};
@@ -314,18 +216,11 @@ bool FakePlatform::removeFolder(const std::string& path) {
 std::unique_ptr<platform::StartedProcess> FakePlatform::startHidden(const std::string& commandLine) {
   startedCommands.push_back(commandLine);
   if (startsFail) return nullptr;
-  const std::vector<Command> commands = interpreterCommands(commandLine, false);
-  if (commands.empty() || commandsNeverRun) return std::make_unique<Process>(*this, std::make_shared<Job>());
   auto job = std::make_shared<Job>();
-  const std::optional<std::string> batch = readTextFile(words(commands[0].line)[0]);
-  if (batch) {
-    std::istringstream lines(*batch);
-    for (std::string line; std::getline(lines, line);) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      if (!line.empty()) job->lines.push_back(line);
-    }
-  }
-  job->redirectTo = commands[0].output;
+  const Command command = parse(commandLine);
+  if (!command.words.empty())
+    if (const std::optional<std::string> text = readTextFile(command.words[0])) job->lines = splitLines(*text);
+  job->output = command.output;
   job->dueAt = folderCreations_ + 80LL * outputDelayWaits;
   job->endsAt = job->dueAt + 80LL * endDelayWaits;
   jobs_.push_back(job);
@@ -343,55 +238,47 @@ void FakePlatform::runDueJobs() {
 
 // The interpreter cannot send output into a file another process holds: the command
 // fails, and nothing of it runs.
-bool FakePlatform::redirect(const std::string& file, const std::string& output) {
+bool FakePlatform::redirect(const std::string& file) {
   if (file.empty()) return true;
   if (isHeld(file)) return false;
-  writeFile(file, output);
+  writeFile(file, "");
   return true;
 }
 
 void FakePlatform::interpret(Job& job) {
-  job.failed = !redirect(job.redirectTo, "");
+  job.failed = !redirect(job.output);
   if (job.failed) return;
   for (const std::string& line : job.lines) {
-    for (const Command& command : interpreterCommands(line, true)) {
-      const std::vector<std::string> parts = words(command.line);
-      if (parts.empty()) continue;
-      if (!redirect(command.output, "")) {
-        job.failed = true;
-        continue;
-      }
-      programsRun.push_back(command.line);
-      if (!fs::is_regular_file(hostPath(parts[0])))
-        job.failed = true;
-      else if (parts.size() >= 3 && parts[1] == "-export" &&
-               lowerCase(parts[0].substr(parts[0].find_last_of('\\') + 1)) == "ripent.exe")
-        exportEntities(parts[0], parts[2]);
+    const Command command = parse(line);
+    const std::vector<std::string>& parts = command.words;
+    if (parts.empty()) continue;
+    if (!redirect(command.output)) {
+      job.failed = true;
+      continue;
+    }
+    programsRun.push_back(command.line);
+    if (!fs::is_regular_file(hostPath(parts[0]))) {
+      job.failed = true;
+    } else if (bareName(lowerCase(parts[0])) == "ripent.exe" && parts.size() == 3 && parts[1] == "-export") {
+      // The map's entity lump as text into <map>.ent beside it; nothing for a file that is no map.
+      const std::string& bsp = parts[2];
+      if (const std::optional<std::string> entities = entityLumpOf(fileContent(bsp)))
+        writeFile(bsp.substr(0, bsp.find_last_of('.')) + ".ent", *entities);
     }
   }
-}
-
-// What ripent.exe does: the map's entity lump as text into <map>.ent beside it; nothing
-// for a file that is no map.
-void FakePlatform::exportEntities(const std::string& tool, const std::string& bsp) {
-  if (!exists(tool) || exportsNothing || bsp.size() < 4) return;
-  const std::optional<std::string> entities = entityLumpOf(fileContent(bsp));
-  if (entities) writeFile(bsp.substr(0, bsp.size() - 4) + ".ent", *entities);
 }
 
 platform::Answer FakePlatform::messageBox(const std::string& text, const std::string& title,
                                           platform::MessageStyle style, platform::MessageButtons buttons) {
   messages.push_back({text, title, style, buttons});
-  if (!answers.empty()) {
-    const platform::Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  return buttons == platform::MessageButtons::Ok ? platform::Answer::Ok : platform::Answer::No;
+  if (answers.empty()) return buttons == platform::MessageButtons::Ok ? platform::Answer::Ok : platform::Answer::No;
+  const platform::Answer answer = answers.front();
+  answers.pop_front();
+  return answer;
 }
 
 std::shared_ptr<const forms::Picture> FakePlatform::loadPicture(const std::string& path) {
   const std::optional<std::string> content = readTextFile(path);
-  if (!content || content->rfind("BM", 0) != 0) return nullptr;
+  if (!content || !content->starts_with("BM")) return nullptr;
   return std::make_shared<FakePicture>(path);
 }

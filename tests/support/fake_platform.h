@@ -1,10 +1,9 @@
 // The operating system as the tests see it: drive C: is a temporary folder on the host,
 // names are looked up case-insensitively and returned as stored, folders are listed as
-// `dir /b` lists them, message boxes answer from a script, and the command interpreter
-// reads the lines the program writes into its batch files as cmd.exe does (variables,
-// carets, quotes, & | and >), runs ripent.exe (when the drive holds it, exporting a map's
-// entity lump, support/bsp_file.h) and notes every other program it starts, optionally
-// only after a number of waits.
+// `dir /b` lists them, message boxes answer from a script, and a started batch file runs
+// its lines: each program it names is noted, ripent.exe exports a map's entity lump
+// (support/bsp_file.h), and a '>' sends output into a file, optionally only after a number
+// of waits. Carets, variables, & and | are left to the end-to-end test's real interpreter.
 #pragma once
 
 #include <deque>
@@ -13,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/text_lines.h"
 #include "platform/platform.h"
 
 struct MessageShown {
@@ -35,36 +35,33 @@ class FakePlatform : public platform::Platform {
   std::filesystem::path hostPath(const std::string& windowsPath) const;  // as the fake resolves it
   void writeFile(const std::string& windowsPath, const std::string& content);  // makes folders
   void makeFolder(const std::string& windowsPath);
+  void remove(const std::string& windowsPath);  // a file or a whole folder
   std::string fileContent(const std::string& windowsPath) const;  // empty when absent
   bool exists(const std::string& windowsPath) const;
-  // Writes there fail, as read-only; a path that ends in a backslash is a whole folder.
-  void refuseWritesTo(const std::string& windowsPath);
-  void refuseReadsOf(const std::string& windowsPath);  // reads fail, as for a locked file
-  void hide(const std::string& windowsPath);            // hidden (or system): `dir` passes it over
-  std::deque<platform::Answer> answers;                 // next message-box answers
-  int outputDelayWaits = 0;  // a started command writes its output after this many waits
-  int endDelayWaits = 0;     // ... and ends this many waits after that
-  bool commandsNeverRun = false;
-  bool startsFail = false;   // startHidden gives null, as when no process can be created
-  bool undeletable = false;  // deleteFile fails, as for a file another process holds open
-  bool exportsNothing = false;  // ripent.exe runs but writes no export
+  // Writes there fail, as to a read-only file; a path that ends in a backslash is a folder.
+  void refuseWritesTo(const std::string& windowsPath) { refused_.push_back(lowerCase(windowsPath)); }
+  void allowWrites() { refused_.clear(); }
+  void refuseReadsOf(const std::string& windowsPath) { unreadable_.push_back(lowerCase(windowsPath)); }
   // Another process holds the file open: it can be neither replaced nor deleted. A started
   // command holds the file its output goes to until it ends.
-  void holdOpen(const std::string& windowsPath);
+  void holdOpen(const std::string& windowsPath) { held_.push_back(lowerCase(windowsPath)); }
+  void hide(const std::string& windowsPath) { hidden_.push_back(hostPath(windowsPath)); }  // `dir` passes it over
   std::string unlistableFolder;  // listing it fails, as without the right to read it
+  std::deque<platform::Answer> answers;  // next message-box answers
+  int outputDelayWaits = 0;  // a started command runs after this many waits
+  int endDelayWaits = 0;     // ... and ends this many waits after that
+  bool startsFail = false;   // startHidden gives null, as when no process can be created
+  bool undeletable = false;  // deleteFile fails, as for a file another process holds open
 
   // ---- What the program did ------------------------------------------------------------
   std::vector<std::string> startedCommands;  // command lines given to startHidden
-  // Command lines of the batch files as the programs they started received them; a
-  // program that does not exist ends its command with a failure.
-  std::vector<std::string> programsRun;
+  std::vector<std::string> programsRun;      // the batch files' command lines, as run
   std::map<std::string, platform::CodePage> codePages;  // of each file written, by its path
   int listings = 0;                                      // calls of listFolder
   std::vector<MessageShown> messages;
   int beeps = 0;
   bool busy = false;
-  int busyCalls = 0;
-  int waits() const { return folderCreations_ / 80; }
+  int waits() const { return static_cast<int>(folderCreations_ / 80); }
 
   // ---- Platform ---------------------------------------------------------------------------
   std::string windowsDirectory() override { return windowsDir; }
@@ -84,29 +81,23 @@ class FakePlatform : public platform::Platform {
   platform::Answer messageBox(const std::string& text, const std::string& title, platform::MessageStyle style,
                               platform::MessageButtons buttons) override;
   void beep() override { ++beeps; }
-  void setBusy(bool isBusy) override {
-    busy = isBusy;
-    ++busyCalls;
-  }
+  void setBusy(bool isBusy) override { busy = isBusy; }
   std::shared_ptr<const forms::Picture> loadPicture(const std::string& path) override;
   [[noreturn]] void endProgram() override { throw ProgramEnded{}; }
 
  private:
   struct Job {
-    std::vector<std::string> lines;  // batch lines to interpret
-    std::string redirectTo;          // the start command's own redirection, if any
-    long long dueAt = 0;             // folder creations
-    long long endsAt = 0;
-    bool done = false;
-    bool failed = false;
+    std::vector<std::string> lines;  // of the batch file
+    std::string output;              // where the start command sends its output, if anywhere
+    long long dueAt = 0, endsAt = 0;  // folder creations
+    bool done = false, failed = false;
   };
   class Process;
 
   void runDueJobs();
   void interpret(Job& job);
   bool isHeld(const std::string& path) const;
-  bool redirect(const std::string& file, const std::string& output);
-  void exportEntities(const std::string& tool, const std::string& bsp);
+  bool redirect(const std::string& file);
 
   std::filesystem::path root_;
   std::vector<std::string> refused_, unreadable_, held_;

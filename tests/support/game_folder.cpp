@@ -1,6 +1,6 @@
 #include "support/game_folder.h"
 
-#include <algorithm>
+#include <map>
 
 #include "support/bsp_file.h"
 
@@ -16,28 +16,18 @@ void buildGameFolder(FakePlatform& system, const std::vector<SampleMod>& mods, c
   }
 }
 
-void addDodMaps(FakePlatform& system, const std::string& gameDir) {
+void installBot(FakePlatform& system, const std::string& mod, const std::string& sturmbotVersion) {
+  static const std::map<std::string, std::string> kLibraries = {{"dod", "\\sturmbot\\dlls\\STURM_bot.dll"},
+                                                                {"firearms", "\\marine_bot\\marine_bot.dll"},
+                                                                {"wie", "\\dlls\\shrikebot.dll"}};
+  system.writeFile(kGameDir + mod + kLibraries.at(mod), "stand-in");
+  if (mod == "dod" && !sturmbotVersion.empty())
+    system.writeFile(kSturmbotDir + "History.txt", "Sturmbot\r\n--\r\n" + sturmbotVersion + "\r\n");
+}
+
+void writeDodMap(FakePlatform& system, const std::string& map, const std::string& country, const std::string& gameDir) {
   system.writeFile(gameDir + "ripent.exe", "stand-in");
-  writeDodMap(system, gameDir, "dod_ridge", "1");
-  writeDodMap(system, gameDir, "dod_harbour", "0");
-  writeDodMap(system, gameDir, "dod_orchard", "");
-}
-
-void writeDodMap(FakePlatform& system, const std::string& gameDir, const std::string& map, const std::string& country) {
   system.writeFile(gameDir + "dod\\maps\\" + map + ".bsp", bspWithEntities(sampleEntities(country)));
-}
-
-Zarn& ZarnTest::start() {
-  zarn = std::make_unique<Zarn>(system);
-  zarn->Form_Load();
-  return *zarn;
-}
-
-void ZarnTest::chooseMod(const std::string& folder) {
-  const auto& items = zarn->cmbModList.items();
-  const auto found = std::find(items.begin(), items.end(), folder);
-  ASSERT_NE(found, items.end()) << folder << " is not in the mod list";
-  zarn->cmbModList.operatorPick(static_cast<int>(found - items.begin()));
 }
 
 void expectOneAlertNaming(const FakePlatform& system, const std::string& file) {
@@ -47,8 +37,42 @@ void expectOneAlertNaming(const FakePlatform& system, const std::string& file) {
   EXPECT_NE(system.messages[0].text.find(file), std::string::npos) << system.messages[0].text;
 }
 
-void expectReadOnlyPreview(const Zarn& z) {
-  EXPECT_TRUE(z.txtFileContents.locked());
-  EXPECT_FALSE(z.cmdEditFile.enabled());
-  EXPECT_FALSE(z.cmdSaveFile.enabled());
+Zarn& ZarnTest::start() {
+  zarn = std::make_unique<Zarn>(system);
+  zarn->Form_Load();
+  return *zarn;
+}
+
+void ZarnTest::saveThrough(Step last, const std::string& mod, const std::vector<std::string>& maps) {
+  Zarn& z = *zarn;
+  chooseMod(mod);
+  z.optCommandLine.operatorPress();
+  pick(z.cmbMapList1, maps.front());
+  z.cmdCommandOK.operatorClick();
+  ASSERT_EQ(z.blnCommandSaved, 1);
+  if (last >= kServerFile) {
+    z.optServerFile.operatorPress();
+    z.cmdServerOK.operatorClick();
+  }
+  if (last >= kMapCycle) {
+    z.optMapFile.operatorPress();
+    addMaps(maps);
+    z.cmdMapOK.operatorClick();
+  }
+  if (last >= kMotd) {
+    z.optMotd.operatorPress();
+    z.cmdSaveFile.operatorClick();
+  }
+}
+
+void ZarnTest::addMaps(const std::vector<std::string>& names) {
+  for (const std::string& name : names) {
+    pick(zarn->lstMapList, name);
+    zarn->cmdAddMap.operatorClick();
+  }
+}
+
+void ZarnTest::reopen(forms::OptionButton& page) {
+  zarn->optCommandLine.operatorPress();
+  page.operatorPress();
 }

@@ -110,13 +110,6 @@ void typeInto(ZarnWindow& zarn, const Arguments& a) {
   }
 }
 
-void focus(ZarnWindow& zarn, const Arguments& a) {
-  requireCount(a, 1, "focus <box>");
-  HWND box = zarn.control(a[0]);
-  zarn.requireOperable(box, a[0]);
-  clickInto(zarn, editOf(box, a[0]));
-}
-
 void pick(ZarnWindow& zarn, const Arguments& a) {
   requireCount(a, 2, "pick <combo|list> <item>");
   HWND list = zarn.control(a[0]);
@@ -245,7 +238,7 @@ const std::map<std::string, Command>& commands() {
       {"launch", [](ZarnWindow& z, const Arguments& a) { requireCount(a, 1, "launch <zarn.exe>"); z.launch(a[0]); }},
       {"attach", [](ZarnWindow& z, const Arguments& a) { requireCount(a, 0, "attach"); z.attach(); }},
       {"close", [](ZarnWindow& z, const Arguments& a) { requireCount(a, 0, "close"); z.deliver(z.main(), WM_CLOSE, 0, 0); }},
-      {"type", typeInto}, {"focus", focus}, {"pick", pick}, {"dblclick", doubleClick}, {"click", click},
+      {"type", typeInto}, {"pick", pick}, {"dblclick", doubleClick}, {"click", click},
       {"menu", menu}, {"answer", answer}, {"expect", expect}, {"print", print}, {"ended", ended},
       {"geometry", geometry}, {"repaint", repaint}, {"timed", timed},
   };

@@ -13,8 +13,6 @@
 //   attach                       use the zarn window that shows already
 //   type <box> <text>            click into a text or combo box, select all and type the text
 //                                key by key ({enter} is the Enter key; "" deletes all)
-//   focus <box>                  click into a text or combo box; the box that had the
-//                                keyboard loses it
 //   pick <combo|list> <item>     choose the item with that text (a combo box gets the
 //                                keyboard first; a list box is clicked on the item)
 //   dblclick <list> <item>       double-click the item with that text
