@@ -24,8 +24,6 @@ void Zarn::InitDefaults() {
   strIniPath = strWindowsDir + "\\" + strIniName;
   strListFileName = "zarn.log";
   strBatchFileName = "zarn.bat";
-  strListFile = strTempDir + strListFileName;
-  strBatchFile = strTempDir + strBatchFileName;
   strCommandText = strServerText = strMapCycleText = strMotdText = strBotText = "";
   strSturmbotVersion = strAddBotLines = "";
   intCycleMapCount = 0;

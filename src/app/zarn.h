@@ -163,7 +163,7 @@ class Zarn {
 
   // ---- Window state ---------------------------------------------------------------------
   std::string strVersion, strWindowsDir, strTempDir, strIniName, strIniPath;
-  std::string strListFileName, strListFile, strBatchFileName, strBatchFile, strBatchLine;
+  std::string strListFileName, strBatchFileName, strBatchLine;
   std::string strHalfLifeDir, strSearchedDir;
 
   Integer blnModSelected = 0, blnCommandSaved = 0, blnServerSaved = 0, blnMapCycleSaved = 0,
