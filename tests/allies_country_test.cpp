@@ -83,6 +83,7 @@ TEST_F(AlliesCountryTest, AnExportThatNeverComesIsAskedAboutAfterTheLastLook) {
   detect("dod_ridge");
   EXPECT_EQ(system.waits() - waits, 1 + 41);
   expectQuestions(1);
+  EXPECT_TRUE(system.messages[0].busy) << "the hourglass lasts until the question is answered";
   expectCountry(0, 1);
   EXPECT_FALSE(system.busy);
 
@@ -105,21 +106,31 @@ TEST_F(AlliesCountryTest, TheExportIsReadOnlyOnceTheToolHasEnded) {
   expectCountry(1, 1);
   EXPECT_GE(system.waits() - waits, 3 + 4);
 
-  // A tool that does not end within the bound of 15 s: its export may be half written.
-  system.endDelayWaits = 1000;
-  system.answers = {Answer::Yes};
-  waits = system.waits();
+  // A tool that does not end within the bound of 15 s (here 40 s): its export may be cut
+  // off. Chosen again while the tool still runs, the map waits for that same run, bounded
+  // again, and asks again; once the run has ended, its export is read without a new run.
+  system.endDelayWaits = 100;
+  system.answers = {Answer::Yes, Answer::Yes};
+  const std::size_t runs = system.startedCommands.size();
+  for (const int question : {1, 2}) {
+    waits = system.waits();
+    detect("dod_harbour");
+    EXPECT_LE(system.waits() - waits, 1 + 3 + 15000 / 400 + 1);
+    expectCountry(0, 1);
+    expectQuestions(static_cast<std::size_t>(question));
+    ASSERT_TRUE(system.exists(kGameDir + "dod\\maps\\dod_harbour.ent")) << "the tool has begun its export";
+  }
   detect("dod_harbour");
-  EXPECT_LE(system.waits() - waits, 1 + 3 + 15000 / 400 + 1);
-  expectCountry(0, 1);
-  expectQuestions(1);
+  expectCountry(1, 0);
+  EXPECT_EQ(system.startedCommands.size(), runs + 1);
+  EXPECT_FALSE(system.busy);
 
   // An export that cannot be read is a problem of the same kind.
   system.refuseReadsOf(kGameDir + "dod\\maps\\dod_ridge.ent");
   system.answers = {Answer::Yes};
   detect("dod_ridge");
-  expectCountry(0, 1);
-  expectQuestions(2);
+  expectCountry(0, 0);
+  expectQuestions(3);
 }
 
 TEST_F(AlliesCountryTest, PathsWithBlanksAreQuotedForTheInterpreter) {

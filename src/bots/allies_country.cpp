@@ -14,8 +14,22 @@ constexpr int kExportLooks = 41;
 
 void Zarn::DetectAlliesCountry(const std::string& map) {
   const std::string entPath = ModPath("\\maps\\" + map + ".ent");
+  // The hourglass from the start of an export until its text has been scanned.
+  std::optional<BusyPointer> busy;
+  bool whole = false;
+  if (std::unique_ptr<platform::StartedProcess> run = TakeUnfinishedExport(entPath)) {
+    // Its tool was still writing it when the last wait ran out, and a second run beside it
+    // would write into the same file: it is whole once that run has ended.
+    busy.emplace(system_);
+    whole = AwaitExport(entPath, std::move(run)) && FileIsPresent(entPath);
+  } else if (FileIsPresent(entPath)) {
+    whole = true;
+  } else {
+    busy.emplace(system_);
+    whole = ExportEntities(map, entPath);
+  }
   std::optional<std::string> entities;
-  if (FileIsPresent(entPath) || ExportEntities(map, entPath)) entities = system_.readTextFile(entPath);
+  if (whole) entities = system_.readTextFile(entPath);
   if (!entities) {
     const platform::Answer answer = system_.messageBox(
         "Encountered a problem with determining country for Allies.\r\nWould you like to ignore this and proceed?",
@@ -30,7 +44,6 @@ void Zarn::DetectAlliesCountry(const std::string& map) {
 }
 
 bool Zarn::ExportEntities(const std::string& map, const std::string& entPath) {
-  BusyPointer busy(system_);
   const std::string tool = strHalfLifeDir + kTool;
   if (!FileIsPresent(tool)) {
     system_.messageBox("FATAL ERROR: Require that RIPENT.EXE exist in " + strHalfLifeDir +
@@ -44,14 +57,35 @@ bool Zarn::ExportEntities(const std::string& map, const std::string& entPath) {
     return quotedIfSpecial(tool) + " -export " + quotedIfSpecial(bsp) + " > " + quotedIfSpecial(log);
   });
   if (files.batch.empty()) return false;
-  const std::unique_ptr<platform::StartedProcess> process = StartCommand(quotedIfSpecial(files.batch));
-  if (!process) return false;
+  std::unique_ptr<platform::StartedProcess> run = StartCommand(quotedIfSpecial(files.batch));
+  if (!run) return false;
   WaitABit();
   bool exported = false;
   for (int look = 1; look <= kExportLooks && !exported; ++look) {
     WaitABit();
     exported = FileIsPresent(entPath);
   }
+  if (!exported) {
+    KeepIfRunning(entPath, std::move(run));  // an export it writes later is not whole before it ends
+    return false;
+  }
   // The export is there as soon as the tool opens it; it is whole once the tool has ended.
-  return exported && (process->hasEnded() || WaitUntil([&process] { return process->hasEnded(); }));
+  return AwaitExport(entPath, std::move(run));
+}
+
+std::unique_ptr<platform::StartedProcess> Zarn::TakeUnfinishedExport(const std::string& entPath) {
+  auto unfinished = unfinishedExports_.extract(entPath);
+  if (unfinished.empty() || unfinished.mapped()->hasEnded()) return nullptr;
+  return std::move(unfinished.mapped());
+}
+
+bool Zarn::AwaitExport(const std::string& entPath, std::unique_ptr<platform::StartedProcess> run) {
+  if (!run->hasEnded()) WaitUntil([&run] { return run->hasEnded(); });
+  return KeepIfRunning(entPath, std::move(run));
+}
+
+bool Zarn::KeepIfRunning(const std::string& entPath, std::unique_ptr<platform::StartedProcess> run) {
+  if (run->hasEnded()) return true;
+  unfinishedExports_[entPath] = std::move(run);
+  return false;
 }

@@ -97,6 +97,8 @@ class Platform {
   virtual Answer messageBox(const std::string& text, const std::string& title, MessageStyle style,
                             MessageButtons buttons) = 0;
   virtual void beep() = 0;
+  // The hourglass while busy. Becoming busy first paints the window as it stands: the one
+  // thread paints nothing more until the work is done.
   virtual void setBusy(bool busy) = 0;
   // Null when the file is not a picture that can be shown.
   virtual std::shared_ptr<const forms::Picture> loadPicture(const std::string& path) = 0;

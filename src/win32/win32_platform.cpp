@@ -96,6 +96,7 @@ void Win32Platform::beep() {
 void Win32Platform::setBusy(bool busy) {
   busy_ = busy;
   SetCursor(LoadCursorA(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+  if (busy && owner_) RedrawWindow(owner_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 std::shared_ptr<const forms::Picture> Win32Platform::loadPicture(const std::string& path) {

@@ -270,7 +270,7 @@ void FakePlatform::interpret(Job& job) {
 
 platform::Answer FakePlatform::messageBox(const std::string& text, const std::string& title,
                                           platform::MessageStyle style, platform::MessageButtons buttons) {
-  messages.push_back({text, title, style, buttons});
+  messages.push_back({text, title, style, buttons, busy});
   if (answers.empty()) return buttons == platform::MessageButtons::Ok ? platform::Answer::Ok : platform::Answer::No;
   const platform::Answer answer = answers.front();
   answers.pop_front();

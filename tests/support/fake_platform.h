@@ -19,6 +19,7 @@ struct MessageShown {
   std::string text, title;
   platform::MessageStyle style;
   platform::MessageButtons buttons;
+  bool busy;  // the hourglass was up while it showed
 };
 
 // Thrown by endProgram so that nothing after it runs.
