@@ -181,10 +181,11 @@ TEST_F(ClassLimitTest, AFileThatCannotBeReadOrWrittenIsNotLostAndTheEditsStay) {
   system.writeFile(cfg("dod_harbour"), original);
   system.refuseReadsOf(cfg("dod_harbour"));
   openEditor("dod_harbour");
+  ASSERT_NO_FATAL_FAILURE(expectOneAlertNaming(system, cfg("dod_harbour"))) << "told as the editor opens";
+  EXPECT_NE(system.messages[0].text.find("being used by another process"), std::string::npos) << "the reason";
   pick(z.cmbLimitAllies, "6");
   save();
-  ASSERT_NO_FATAL_FAILURE(expectOneAlertNaming(system, cfg("dod_harbour")));
-  EXPECT_NE(system.messages[0].text.find("being used by another process"), std::string::npos) << "the reason";
+  EXPECT_EQ(system.messages.size(), 2u) << "Save is refused, and says so";
   EXPECT_EQ(system.fileContent(cfg("dod_harbour")), original);
   EXPECT_TRUE(z.frmClassLimit.visible());
 
@@ -201,16 +202,33 @@ TEST_F(ClassLimitTest, AFileThatCannotBeReadOrWrittenIsNotLostAndTheEditsStay) {
   EXPECT_EQ(z.txtFileContents.text(), "sv_gravity 600\r\n\r\n" + limitLines(kUsWeapons, {{"mp_limitalliesgarand", "6"}}));
 }
 
+// The file system's own case rule finds the map's file, also for letters beyond ASCII.
 TEST_F(ClassLimitTest, AFileNamedInOtherLetterCaseIsReadAndReplacedUnderItsOwnName) {
+  writeDodMap(system, "dod_\u00c4rger", "0");
   Zarn& z = openMapPage();
-  system.writeFile(kGameDir + "dod\\Dod_Harbour.CFG", "mp_limitalliesbar 2\r\n");
-  openEditor("dod_harbour");
-  pick(z.cmbClassAllies, "bar");
-  EXPECT_EQ(z.cmbLimitAllies.text(), "2");
-  save();
-  EXPECT_FALSE(std::filesystem::exists(system.hostPath(kGameDir + "dod") / "dod_harbour.cfg"));
-  EXPECT_EQ(system.fileContent(kGameDir + "dod\\Dod_Harbour.CFG"),
-            "\r\n" + limitLines(kUsWeapons, {{"mp_limitalliesbar", "2"}}) + "\r\n");
+  for (const auto& [map, stored] : {std::pair{"dod_harbour", "Dod_Harbour.CFG"}, {"dod_\u00c4rger", "dod_\u00e4rger.cfg"}}) {
+    SCOPED_TRACE(stored);
+    system.writeFile(kGameDir + "dod\\" + stored, "sv_gravity 800\r\nmp_limitalliesbar 2\r\n");
+    openEditor(map);
+    pick(z.cmbClassAllies, "bar");
+    EXPECT_EQ(z.cmbLimitAllies.text(), "2");
+    save();
+    EXPECT_FALSE(std::filesystem::exists(system.hostPath(kGameDir + "dod") / (std::string(map) + ".cfg")));
+    EXPECT_EQ(system.fileContent(kGameDir + "dod\\" + stored),
+              "sv_gravity 800\r\n\r\n" + limitLines(kUsWeapons, {{"mp_limitalliesbar", "2"}}) + "\r\n");
+  }
+}
+
+// Without "Limit classes?" checked, a click on a map neither reads its file nor asks its country.
+TEST_F(ClassLimitTest, AClickOnAMapLoadsNothingWhileTheBoxIsClear) {
+  Zarn& z = openMapPage();
+  system.writeFile(cfg("dod_ridge"), "sv_gravity 800\r\nmp_limitbritmg 1\r\n");
+  const std::string alliesCaption = z.lblClassAllies.caption();
+  EXPECT_NO_THROW(pick(z.lstMapList, "dod_ridge")) << "the program ended";
+  EXPECT_TRUE(system.programsRun.empty()) << "the map's entities were exported";
+  EXPECT_EQ(z.strOtherCfgLines, "");
+  EXPECT_EQ(z.lblClassAllies.caption(), alliesCaption);
+  EXPECT_TRUE(system.messages.empty());
 }
 
 }  // namespace

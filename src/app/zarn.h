@@ -385,6 +385,7 @@ class Zarn {
   void LockMapList(bool locked);  // the map list and the page's three buttons
   // Sets strMapCfgPath to the selected map's file; true when the file is there.
   bool FindMapCfg();
+  void AlertUnreadableMapCfg();  // names the file and why, and that Save will not replace it
   // A pick in one of the editor's four combos: `onSlot` acts on the slot of the class shown.
   void ClassLimitPicked(const ClassSide& side, void (*onSlot)(const ClassSide& side, int slot));
 };

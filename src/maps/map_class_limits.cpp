@@ -33,7 +33,10 @@ void Zarn::LoadMapClassLimits() {
   }
 
   std::optional<std::string> text;
-  if (FindMapCfg()) text = system_.readTextFile(strMapCfgPath, mapCfgReadError_);
+  if (FindMapCfg()) {
+    text = system_.readTextFile(strMapCfgPath, mapCfgReadError_);
+    if (!text) AlertUnreadableMapCfg();
+  }
   for (const std::string& line : splitLines(text.value_or(""))) {
     ParseConfigLine(line);
     if (strLimitClass.empty()) {
@@ -61,8 +64,7 @@ void Zarn::cmdClassLimitOK_Click() {
   FindMapCfg();
   // Written without the lines it could not read, the file would lose them.
   if (!mapCfgReadError_.empty()) {
-    Alert("Cannot read " + strMapCfgPath + ": " + mapCfgReadError_ +
-          "\r\nIt is not saved, so that its other lines are not lost.");
+    AlertUnreadableMapCfg();
     return;
   }
   if (!WriteTextFile(strMapCfgPath, {strOtherCfgLines, strClassLimitLines})) return;
@@ -71,12 +73,17 @@ void Zarn::cmdClassLimitOK_Click() {
 }
 
 bool Zarn::FindMapCfg() {
-  const std::string name = lstMapList.text() + ".cfg";
-  strMapCfgPath = ModPath("\\" + name);
-  // Where letter case is not told apart, a file named in other letter case is the map's
-  // file: it is read, and replaced under its stored name, rather than overwritten unread.
+  strMapCfgPath = ModPath("\\" + lstMapList.text() + ".cfg");
+  // The file the file system finds under the map's name, in whatever letter case it stores
+  // it, is the map's file: it is read, and replaced under its stored name, rather than
+  // overwritten unread.
   const std::string stored = system_.lookUp(strMapCfgPath);
-  if (stored.empty() || lowerCase(stored) != lowerCase(name)) return false;
+  if (stored.empty()) return false;
   strMapCfgPath = ModPath("\\" + stored);
   return true;
+}
+
+void Zarn::AlertUnreadableMapCfg() {
+  Alert("Cannot read " + strMapCfgPath + ": " + mapCfgReadError_ +
+        "\r\nSave will not replace it, so that its other lines are not lost.");
 }

@@ -48,7 +48,7 @@ Command parse(const std::string& line) {
 bool matchesPattern(const std::string& name, const std::string& pattern) {
   if (pattern == "*") return true;
   const std::size_t dot = name.find_last_of('.');
-  return dot != std::string::npos && lowerCase(name.substr(dot + 1)).starts_with(lowerCase(pattern.substr(2)));
+  return dot != std::string::npos && caseFolded(name.substr(dot + 1)).starts_with(caseFolded(pattern.substr(2)));
 }
 
 // The order in which NTFS keeps names: compared upper-cased, character by character.
@@ -59,11 +59,49 @@ bool fileSystemOrder(const std::string& a, const std::string& b) {
 }
 
 bool isListed(const std::vector<std::string>& paths, const std::string& path) {
-  return std::find(paths.begin(), paths.end(), lowerCase(path)) != paths.end();
+  return std::find(paths.begin(), paths.end(), caseFolded(path)) != paths.end();
+}
+
+// The lower-case partner of a letter, as the file system's case table pairs them: ASCII,
+// Latin-1, Latin Extended-A, Greek and Cyrillic.
+char32_t lowerPartner(char32_t c) {
+  const auto inPairs = [c](char32_t first, char32_t last) { return c >= first && c <= last && (c - first) % 2 == 0; };
+  if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3A9) ||
+      (c >= 0x410 && c <= 0x42F))
+    return c + 0x20;
+  if (c >= 0x400 && c <= 0x40F) return c + 0x50;
+  if (c == 0x178) return 0xFF;
+  if (inPairs(0x100, 0x136) || inPairs(0x139, 0x147) || inPairs(0x14A, 0x176) || inPairs(0x179, 0x17D)) return c + 1;
+  return c;
 }
 
 const char* const kInUse = "The process cannot access the file because it is being used by another process.";
 }  // namespace
+
+std::string caseFolded(std::string_view text) {
+  std::string folded;
+  for (std::size_t at = 0; at < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[at]);
+    const std::size_t length = byte < 0xC0 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
+    if (length == 1 || length == 4 || at + length > text.size()) {  // ASCII, or beyond the table
+      folded += length == 1 ? static_cast<char>(lowerPartner(byte)) : text[at];
+      ++at;
+      continue;
+    }
+    char32_t c = byte & (length == 2 ? 0x1F : 0x0F);
+    for (std::size_t next = 1; next < length; ++next) c = c << 6 | (static_cast<unsigned char>(text[at + next]) & 0x3F);
+    c = lowerPartner(c);
+    if (length == 2) {
+      folded += static_cast<char>(0xC0 | c >> 6);
+    } else {
+      folded += static_cast<char>(0xE0 | c >> 12);
+      folded += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+    }
+    folded += static_cast<char>(0x80 | (c & 0x3F));
+    at += length;
+  }
+  return folded;
+}
 
 class FakePlatform::Process : public platform::StartedProcess {
  public:
@@ -102,7 +140,7 @@ fs::path FakePlatform::hostPath(const std::string& windowsPath) const {
     std::error_code error;
     if (!fs::exists(next, error) && fs::is_directory(path, error))
       for (const auto& entry : fs::directory_iterator(path, error))
-        if (lowerCase(entry.path().filename().string()) == lowerCase(part)) next = entry.path();
+        if (caseFolded(entry.path().filename().string()) == caseFolded(part)) next = entry.path();
     path = next;
   }
   return path;
@@ -129,7 +167,7 @@ bool FakePlatform::exists(const std::string& windowsPath) const { return fs::exi
 
 bool FakePlatform::isHeld(const std::string& path) const {
   return isListed(held_, path) || std::any_of(jobs_.begin(), jobs_.end(), [&](const std::shared_ptr<Job>& job) {
-           return job->done && !job->failed && folderCreations_ < job->endsAt && lowerCase(job->output) == lowerCase(path);
+           return job->done && !job->failed && folderCreations_ < job->endsAt && caseFolded(job->output) == caseFolded(path);
          });
 }
 
@@ -145,7 +183,7 @@ platform::FolderListing FakePlatform::listFolder(const std::string& path, platfo
   const std::size_t slash = path.find_last_of('\\');
   const std::string folder = path.substr(0, slash + 1);
   platform::FolderListing listing;
-  if (!unlistableFolder.empty() && lowerCase(folder) == lowerCase(unlistableFolder)) {
+  if (!unlistableFolder.empty() && caseFolded(folder) == caseFolded(unlistableFolder)) {
     listing.error = "Access is denied.";
     return listing;
   }
@@ -177,7 +215,7 @@ std::optional<std::string> FakePlatform::readTextFile(const std::string& path, s
 platform::Outcome FakePlatform::writeTextFile(const std::string& path, const std::string& text,
                                               platform::CodePage codePage) {
   runDueJobs();
-  const std::string name = lowerCase(path);
+  const std::string name = caseFolded(path);
   if (std::any_of(refused_.begin(), refused_.end(), [&name](const std::string& refused) {
         return name == refused || (refused.back() == '\\' && name.starts_with(refused));
       }))
@@ -259,7 +297,7 @@ void FakePlatform::interpret(Job& job) {
     programsRun.push_back(command.line);
     if (!fs::is_regular_file(hostPath(parts[0]))) {
       job.failed = true;
-    } else if (bareName(lowerCase(parts[0])) == "ripent.exe" && parts.size() == 3 && parts[1] == "-export") {
+    } else if (bareName(caseFolded(parts[0])) == "ripent.exe" && parts.size() == 3 && parts[1] == "-export") {
       // The map's entity lump as text into <map>.ent beside it; nothing for a file that is no map.
       const std::string& bsp = parts[2];
       if (const std::optional<std::string> entities = entityLumpOf(fileContent(bsp)))

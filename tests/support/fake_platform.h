@@ -22,6 +22,10 @@ struct MessageShown {
   bool busy;  // the hourglass was up while it showed
 };
 
+// The text with every letter in lower case, non-ASCII ones included, as the file system
+// compares names.
+std::string caseFolded(std::string_view text);
+
 // Thrown by endProgram so that nothing after it runs.
 struct ProgramEnded {};
 
@@ -40,12 +44,12 @@ class FakePlatform : public platform::Platform {
   std::string fileContent(const std::string& windowsPath) const;  // empty when absent
   bool exists(const std::string& windowsPath) const;
   // Writes there fail, as to a read-only file; a path that ends in a backslash is a folder.
-  void refuseWritesTo(const std::string& windowsPath) { refused_.push_back(lowerCase(windowsPath)); }
+  void refuseWritesTo(const std::string& windowsPath) { refused_.push_back(caseFolded(windowsPath)); }
   void allowWrites() { refused_.clear(); }
-  void refuseReadsOf(const std::string& windowsPath) { unreadable_.push_back(lowerCase(windowsPath)); }
+  void refuseReadsOf(const std::string& windowsPath) { unreadable_.push_back(caseFolded(windowsPath)); }
   // Another process holds the file open: it can be neither replaced nor deleted. A started
   // command holds the file its output goes to until it ends.
-  void holdOpen(const std::string& windowsPath) { held_.push_back(lowerCase(windowsPath)); }
+  void holdOpen(const std::string& windowsPath) { held_.push_back(caseFolded(windowsPath)); }
   void hide(const std::string& windowsPath) { hidden_.push_back(hostPath(windowsPath)); }  // `dir` passes it over
   std::string unlistableFolder;  // listing it fails, as without the right to read it
   std::deque<platform::Answer> answers;  // next message-box answers
