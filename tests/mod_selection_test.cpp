@@ -6,14 +6,16 @@ namespace {
 const std::string kSturmbotLibrary = "\\sturmbot\\dlls\\STURM_bot.dll";
 
 TEST_F(ZarnTest, ChoosingAModNamesTheServerListsItsMapsAndOffersTheCommandLineAfresh) {
-  buildGameFolder(system, {{"valve", "Half-Life", {"crossfire", "stalkyard"}}, {"tfc", "", {}}});
+  buildGameFolder(system, {{"valve", "Half-Life", {"crossfire", "stalkyard"}}, {"tfc", "", {"2fort"}}});
   Zarn& z = start();
+  const std::vector<std::string> valveMaps = {"crossfire", "stalkyard"};
 
   chooseMod("valve");
   EXPECT_EQ(z.txtHostName.text(), "My valve server.");
   EXPECT_EQ(z.lblModSupport.caption(), "Half-Life");
   EXPECT_EQ(z.lblModSupport.foreColor(), colours::kPrompt);
-  EXPECT_EQ(z.cmbMapList1.items(), (std::vector<std::string>{"crossfire", "stalkyard"}));
+  EXPECT_EQ(z.cmbMapList1.items(), valveMaps);
+  EXPECT_EQ(z.lstMapList.items(), valveMaps);
   EXPECT_TRUE(z.optCommandLine.enabled());
   EXPECT_EQ(z.lblStatus.caption(), "Please select Command Line");
 
@@ -26,11 +28,14 @@ TEST_F(ZarnTest, ChoosingAModNamesTheServerListsItsMapsAndOffersTheCommandLineAf
   EXPECT_EQ(z.blnCommandSaved, 0);
   EXPECT_EQ(z.strMapCycleText, "");
   EXPECT_EQ(z.lblStatus.caption(), "earlier") << "a first map already named needs no prompt";
+  EXPECT_EQ(z.cmbMapList1.items(), valveMaps);
+  EXPECT_EQ(z.lstMapList.items(), valveMaps);
 
   chooseMod("tfc");
   EXPECT_EQ(z.lblModSupport.caption(), "Not recognized");
   EXPECT_EQ(z.lblModSupport.foreColor(), colours::kError);
-  EXPECT_TRUE(z.cmbMapList1.items().empty());
+  EXPECT_EQ(z.cmbMapList1.items(), std::vector<std::string>{"2fort"});
+  EXPECT_EQ(z.lstMapList.items(), std::vector<std::string>{"2fort"});
 }
 
 TEST_F(ZarnTest, TheModsTitleIsTheFirstGameLineWithAQuoteHoweverLongTheLines) {

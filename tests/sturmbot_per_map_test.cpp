@@ -16,11 +16,13 @@ class SturmbotPerMapTest : public ZarnTest {
   // map dod_ridge: dod_ridge (British Allies), dod_harbour (U.S.) and dod_orchard (not told),
   // each with its waypoint file; dod_flak without one; dod_Case, whose waypoint file is
   // stored as dod_case.wpt.
-  Zarn& openPerMapPanel(const std::string& sturmbotVersion) {
+  // The mod folder may be named `dod` in other letter case.
+  Zarn& openPerMapPanel(const std::string& sturmbotVersion, const std::string& modFolder = "dod") {
     const std::vector<std::string> maps = {"dod_ridge", "dod_harbour", "dod_orchard", "dod_flak", "dod_Case"};
+    buildGameFolder(system, {{modFolder, "Day of Defeat", maps}});
     installBot(system, "dod", sturmbotVersion);
-    startWith({{"dod", "Day of Defeat", maps}});
-    saveThrough(kMotd, "dod", maps);
+    start();
+    saveThrough(kMotd, modFolder, maps);
     for (const std::string& map : maps) writeDodMap(system, map, map == "dod_ridge" ? "1" : map == "dod_orchard" ? "" : "0");
     for (const char* waypoints : {"dod_ridge", "dod_harbour", "dod_orchard", "dod_case"})
       system.writeFile(kSturmbotDir + "waypoints\\" + waypoints + ".wpt", "stand-in");
@@ -238,6 +240,15 @@ TEST_F(SturmbotPerMapTest, EachEventSetsTheButtonsItNamesAndLeavesTheOthers) {
         }
     }
   }
+}
+
+// The panel's class lists, like every other rule for dod, take the mod folder in any case.
+TEST_F(SturmbotPerMapTest, AModFolderNamedInCapitalsGetsItsBotsToo) {
+  Zarn& z = openPerMapPanel("1.5", "DoD");
+  chooseBotMap("dod_ridge");
+  addBot(z.optSturmbotAxis1, "1-Grenadier");
+  z.cmdSturmbotSave.operatorClick();
+  EXPECT_EQ(system.fileContent(kGameDir + "DoD\\sturmbot\\dod_ridge_bot.cfg"), perMapText("addbot 2 1 5 ") + "\r\n");
 }
 
 // A team option loads its classes; a pick from the class list offers Add Bot, which adds
