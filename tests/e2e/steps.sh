@@ -12,6 +12,29 @@ pick cmbMapList1 "$2"
 STEPS
 }
 
+# open_per_map_panel: the driver's lines that start zarn, save every page of dod up to the
+# Bot Setup page (first map dod_ridge, a cycle of dod_harbour and dod_orchard), open that page
+# and clear its fill-server box, which shows Sturmbot's per-map panel.
+open_per_map_panel() {
+  cat <<STEPS
+launch "$zarn_exe"
+$(open_command_line dod dod_ridge)
+click cmdCommandOK
+click optServerFile
+click cmdServerOK
+click optMapFile
+dblclick lstMapList dod_harbour
+dblclick lstMapList dod_orchard
+click cmdMapOK
+click optMotd
+click cmdSaveFile
+click optBotFile
+expect frmSturmbotSetup text "Sturmbot 3.0 Setup"
+click chkSturmbotFillserver
+expect frmSturmbotCustom visible yes
+STEPS
+}
+
 # save_bot_page_and_start <save button> <page frame>: the driver's lines that take up the
 # running zarn on its Bot Setup page, save the page, start the server and close the window.
 save_bot_page_and_start() {

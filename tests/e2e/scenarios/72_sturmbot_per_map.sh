@@ -7,22 +7,7 @@
 per_map_file="$game/dod/sturmbot/dod_ridge_bot.cfg"
 rm -f "$per_map_file"
 if drive sturmbot-per-map <<SCRIPT
-launch "$zarn_exe"
-$(open_command_line dod dod_ridge)
-click cmdCommandOK
-click optServerFile
-click cmdServerOK
-click optMapFile
-dblclick lstMapList dod_harbour
-dblclick lstMapList dod_orchard
-click cmdMapOK
-click optMotd
-click cmdSaveFile
-click optBotFile
-expect frmSturmbotSetup text "Sturmbot 3.0 Setup"
-
-click chkSturmbotFillserver
-expect frmSturmbotCustom visible yes
+$(open_per_map_panel)
 expect frmInfo text bot.cfg
 expect lblSturmbotMapStatus text "Please select map"
 expect cmbSturmbotMapList items dod_ridge dod_harbour dod_orchard

@@ -94,3 +94,49 @@ answer "ZARN Alert!" Ok "FATAL ERROR: Require that RIPENT.EXE exist in C:\Sierra
 ended
 SCRIPT
 mv "$game/ripent.away" "$game/ripent.exe"
+
+# A map's file that another program holds open, sharing it with no one: the editor says so
+# as it opens, and its Save, refused, says so again and writes nothing.
+unreadable="Cannot read C:\Sierra\Half-Life\dod\dod_orchard.cfg: Sharing violation.{enter}Save will not replace it, so that its other lines are not lost."
+drive class-limits-held <<SCRIPT || true
+$(open_dod_map_cycle)
+hold "C:\Sierra\Half-Life\dod\dod_orchard.cfg"
+pick lstMapList dod_orchard
+click chkClassLimit
+answer "ZARN Alert!" Ok "$unreadable"
+expect frmClassLimit visible yes
+pick cmbLimitAllies 7
+click cmdClassLimitOK
+answer "ZARN Alert!" Ok "$unreadable"
+expect frmClassLimit visible yes
+close
+ended
+SCRIPT
+expect_file class-limits-held "$orchard_cfg" "${orchard_saved[@]}"
+
+# A map's file stored under a name that differs in the case of a letter beyond ASCII is
+# that map's file: its lines are read, and Save keeps them under the stored name.
+dod_map "$game/dod" dod_Ärger 0
+aerger_cfg="$game/dod/dod_ärger.cfg"
+write_lines "$aerger_cfg" '// our own settings' 'sv_gravity 700' 'mp_limitaxismg42 2'
+if drive class-limits-case <<SCRIPT
+$(open_dod_map_cycle)
+pick lstMapList dod_Ärger
+click chkClassLimit
+expect frmInfo text dod_Ärger.cfg
+pick cmbClassAxis mg42
+expect cmbLimitAxis text 2
+click cmdClassLimitOK
+expect frmClassLimit visible no
+close
+ended
+SCRIPT
+then
+  expect_file class-limits-case "$aerger_cfg" '// our own settings' 'sv_gravity 700' '' \
+    'mp_limitalliesgarand -1' 'mp_limitalliescarbine -1' 'mp_limitalliesbar -1' 'mp_limitalliesgreasegun -1' \
+    'mp_limitalliesthompson -1' 'mp_limitalliesspring -1' 'mp_limitallies30cal -1' \
+    'mp_limitaxiskar -1' 'mp_limitaxiskar43 -1' 'mp_limitaxisfg42 -1' 'mp_limitaxisfg42s -1' 'mp_limitaxismp40 -1' \
+    'mp_limitaxismp44 -1' 'mp_limitaxisscopedkar -1' 'mp_limitaxismg34 -1' 'mp_limitaxismg42 2' ''
+  [ ! -e "$game/dod/dod_Ärger.cfg" ] || fail class-limits-case "Save wrote dod_Ärger.cfg beside dod_ärger.cfg"
+fi
+rm -f "$game"/dod/maps/dod_Ärger.* "$aerger_cfg"

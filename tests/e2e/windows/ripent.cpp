@@ -1,7 +1,10 @@
 // A stand-in for ripent.exe: given "-export <map>.bsp", it writes the entity lump of our own
 // minimal map files (support/bsp_file.h) as text into <map>.ent beside the map. Marker files
-// beside the stand-in change what it does: "ripent-slow" writes the first half, waits three
-// seconds and writes the rest; "ripent-writes-nothing" exits without an export.
+// beside the stand-in change what it does: "ripent-slow" pauses for three seconds and
+// "ripent-stalls" as long as that marker is there (two minutes at most), each time just
+// before the value of the Allies' country (or halfway), so that a reader who takes the
+// export early reads the key without its value; "ripent-writes-nothing" exits without an
+// export.
 #include <windows.h>
 
 #include <cstdio>
@@ -15,6 +18,9 @@
 namespace {
 
 constexpr DWORD kSlowMilliseconds = 3000;
+constexpr DWORD kStallStepMilliseconds = 100;
+constexpr int kMostStallSteps = 1200;
+constexpr char kCountryKey[] = "\"detect_allies_country\" \"";
 
 bool markerExists(const std::string& name) {
   char program[MAX_PATH] = {};
@@ -39,14 +45,13 @@ int main(int argc, char** argv) {
   }
   const std::string& entities = *lump;
 
+  const std::size_t key = entities.find(kCountryKey);
+  const std::size_t pause = key == std::string::npos ? entities.size() / 2 : key + sizeof kCountryKey - 1;
   std::ofstream out(bsp.substr(0, bsp.find_last_of('.')) + ".ent", std::ios::binary);
-  if (markerExists("ripent-slow")) {
-    out << entities.substr(0, entities.size() / 2) << std::flush;
-    Sleep(kSlowMilliseconds);
-    out << entities.substr(entities.size() / 2);
-  } else {
-    out << entities;
-  }
+  out << entities.substr(0, pause) << std::flush;
+  if (markerExists("ripent-slow")) Sleep(kSlowMilliseconds);
+  for (int step = 0; step < kMostStallSteps && markerExists("ripent-stalls"); ++step) Sleep(kStallStepMilliseconds);
+  out << entities.substr(pause);
   std::printf("%s: entities exported\n", bsp.c_str());
   return out.good() ? 0 : 1;
 }

@@ -33,6 +33,8 @@
 //   geometry [<control>]         wait until the window is painted, print its place (or the
 //                                control's) on the screen as WIDTHxHEIGHT+LEFT+TOP
 //   repaint                      have the whole window drawn again
+//   hold <file>                  open the file without sharing it, as another program that
+//                                holds it does, until the driver ends
 //   timed <command> <argument>...
 //                                run the command, wait until the window is painted and print
 //                                the milliseconds that took (for the benchmark)
