@@ -12,9 +12,11 @@ if drive cut-off-export <<SCRIPT
 $(open_per_map_panel)
 pick cmbSturmbotMapList dod_orchard
 expect lblSturmbotMapStatus text "WARNING: No waypoint file exist."
+geometry
 geometry lblSturmbotMapStatus
 SCRIPT
 then
+  window_place=$(tail -n 2 "$scripts/cut-off-export.txt" | head -n 1)
   status_place=$(tail -n 1 "$scripts/cut-off-export.txt")
   drive cut-off-export-again <<SCRIPT &
 attach
@@ -38,6 +40,7 @@ SCRIPT
       convert "$scripts/cut-off-export-waiting.png" -format %c histogram:info:- | grep -qi '#1111FF' &&
       { shown=yes; break; }
   done
+  [ $shown = no ] || screenshot cut-off-export "$window_place" "$artifacts/cut-off-export-waiting.png" || true
   [ $shown = yes ] || fail cut-off-export "while zarn waits, its status is not shown in blue"
   wait $driver || fail cut-off-export-again "see $scripts/cut-off-export-again.txt"
   grep -q '"detect_allies_country" "$' "$ridge_export" ||
