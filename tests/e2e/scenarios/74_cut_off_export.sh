@@ -47,7 +47,7 @@ SCRIPT
     fail cut-off-export-again "dod_ridge.ent is not cut off at the country: $(tail -c 60 "$ridge_export")"
 
   rm -f "$game/ripent-stalls"
-  for wait in $(seq 100); do grep -q '"detect_allies_country" "1"' "$ridge_export" && break; sleep 0.1; done
+  for tick in $(seq 100); do grep -q '"detect_allies_country" "1"' "$ridge_export" && break; sleep 0.1; done
   drive cut-off-export-ended <<SCRIPT || true
 attach
 pick cmbSturmbotMapList dod_orchard
