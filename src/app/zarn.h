@@ -303,9 +303,9 @@ class Zarn {
   // empty when it could or was not there.
   std::string mapCfgReadError_;
   bool modSearchFailed_ = false;  // the next change of the executable box tries again
-  // Entity exports whose tool had not ended when the wait for it ran out, by path: such an
-  // export may be cut off until that run has ended.
-  std::map<std::string, std::unique_ptr<platform::StartedProcess>> unfinishedExports_;
+  // The runs of ripent.exe not yet seen to end, by the export they write: such an export may
+  // be cut off until its run has ended.
+  std::map<std::string, std::unique_ptr<platform::StartedProcess>> exportRuns_;
 
   void DesignControls();  // zarn_design.cpp
   void WireEvents();      // zarn_design.cpp
@@ -357,12 +357,10 @@ class Zarn {
   // Has ripent.exe export the map's entities into `entPath`: true once the export is there
   // and the tool has ended, each within its bound. A missing tool ends the program.
   bool ExportEntities(const std::string& map, const std::string& entPath);
-  // The run still writing `entPath` after an earlier wait ran out; null once it has ended.
-  std::unique_ptr<platform::StartedProcess> TakeUnfinishedExport(const std::string& entPath);
-  // True once `run`, which writes `entPath`, has ended within the wait limit.
-  bool AwaitExport(const std::string& entPath, std::unique_ptr<platform::StartedProcess> run);
-  // True when `run` has ended; otherwise it is kept as the run still writing `entPath`.
-  bool KeepIfRunning(const std::string& entPath, std::unique_ptr<platform::StartedProcess> run);
+  // True when no run writing `entPath` is still going; an ended run is forgotten.
+  bool ExportRunEnded(const std::string& entPath);
+  // The same, once the run has ended within the wait limit.
+  bool AwaitExportRun(const std::string& entPath);
 
   // Parts of the choice of a mod.
   void ShowModTitle();   // from liblist.gam into lblModSupport

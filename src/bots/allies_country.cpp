@@ -16,17 +16,13 @@ void Zarn::DetectAlliesCountry(const std::string& map) {
   const std::string entPath = ModPath("\\maps\\" + map + ".ent");
   // The hourglass from the start of an export until its text has been scanned.
   std::optional<BusyPointer> busy;
-  bool whole = false;
-  if (std::unique_ptr<platform::StartedProcess> run = TakeUnfinishedExport(entPath)) {
-    // Its tool was still writing it when the last wait ran out, and a second run beside it
-    // would write into the same file: it is whole once that run has ended.
+  bool whole = ExportRunEnded(entPath) && FileIsPresent(entPath);
+  if (!whole) {
     busy.emplace(system_);
-    whole = AwaitExport(entPath, std::move(run)) && FileIsPresent(entPath);
-  } else if (FileIsPresent(entPath)) {
-    whole = true;
-  } else {
-    busy.emplace(system_);
-    whole = ExportEntities(map, entPath);
+    // A run still writing the export when its wait ran out: the export is whole once that
+    // same run has ended, and a second run beside it would write into the same file.
+    whole = exportRuns_.contains(entPath) ? AwaitExportRun(entPath) && FileIsPresent(entPath)
+                                          : ExportEntities(map, entPath);
   }
   std::optional<std::string> entities;
   if (whole) entities = system_.readTextFile(entPath);
@@ -59,6 +55,7 @@ bool Zarn::ExportEntities(const std::string& map, const std::string& entPath) {
   if (files.batch.empty()) return false;
   std::unique_ptr<platform::StartedProcess> run = StartCommand(quotedIfSpecial(files.batch));
   if (!run) return false;
+  exportRuns_[entPath] = std::move(run);
   WaitABit();
   bool exported = false;
   for (int look = 1; look <= kExportLooks && !exported; ++look) {
@@ -66,26 +63,21 @@ bool Zarn::ExportEntities(const std::string& map, const std::string& entPath) {
     exported = FileIsPresent(entPath);
   }
   if (!exported) {
-    KeepIfRunning(entPath, std::move(run));  // an export it writes later is not whole before it ends
+    ExportRunEnded(entPath);  // a run still going stays known: what it writes later is not whole before it ends
     return false;
   }
   // The export is there as soon as the tool opens it; it is whole once the tool has ended.
-  return AwaitExport(entPath, std::move(run));
+  return AwaitExportRun(entPath);
 }
 
-std::unique_ptr<platform::StartedProcess> Zarn::TakeUnfinishedExport(const std::string& entPath) {
-  auto unfinished = unfinishedExports_.extract(entPath);
-  if (unfinished.empty() || unfinished.mapped()->hasEnded()) return nullptr;
-  return std::move(unfinished.mapped());
+bool Zarn::ExportRunEnded(const std::string& entPath) {
+  const auto run = exportRuns_.find(entPath);
+  if (run == exportRuns_.end()) return true;
+  if (!run->second->hasEnded()) return false;
+  exportRuns_.erase(run);
+  return true;
 }
 
-bool Zarn::AwaitExport(const std::string& entPath, std::unique_ptr<platform::StartedProcess> run) {
-  if (!run->hasEnded()) WaitUntil([&run] { return run->hasEnded(); });
-  return KeepIfRunning(entPath, std::move(run));
-}
-
-bool Zarn::KeepIfRunning(const std::string& entPath, std::unique_ptr<platform::StartedProcess> run) {
-  if (run->hasEnded()) return true;
-  unfinishedExports_[entPath] = std::move(run);
-  return false;
+bool Zarn::AwaitExportRun(const std::string& entPath) {
+  return ExportRunEnded(entPath) || WaitUntil([&] { return ExportRunEnded(entPath); });
 }
