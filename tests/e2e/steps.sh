@@ -59,12 +59,18 @@ screenshot() {
   return 1
 }
 
+# has_ink <geometry> <#rrggbb> <png>: that region of the screen, saved as the png, holds
+# pixels of that colour.
+has_ink() {
+  import -display "$DISPLAY" -window root -crop "$1" +repage "$3" &&
+    convert "$3" -format %c histogram:info:- | grep -qi "$2"
+}
+
 # expect_ink <scenario> <control> <geometry> <#rrggbb>: the control, at the place the
 # driver printed, shows pixels of that colour (its text is drawn in it).
 expect_ink() {
   local shot="$scripts/$1-$2.png"
-  screenshot "$1" "$3" "$shot" || return 1
-  convert "$shot" -format %c histogram:info:- | grep -qi "$4" && return 0
+  has_ink "$3" "$4" "$shot" && return 0
   fail "$1" "$2 shows no pixel of colour $4 (see $shot)"
   return 1
 }

@@ -36,9 +36,7 @@ SCRIPT
   shown=no
   for look in $(seq 12); do
     sleep 1
-    import -display "$DISPLAY" -window root -crop "$status_place" +repage "$scripts/cut-off-export-waiting.png" &&
-      convert "$scripts/cut-off-export-waiting.png" -format %c histogram:info:- | grep -qi '#1111FF' &&
-      { shown=yes; break; }
+    has_ink "$status_place" '#1111FF' "$scripts/cut-off-export-waiting.png" && { shown=yes; break; }
   done
   [ $shown = no ] || screenshot cut-off-export "$window_place" "$artifacts/cut-off-export-waiting.png" || true
   [ $shown = yes ] || fail cut-off-export "while zarn waits, its status is not shown in blue"
