@@ -99,6 +99,29 @@ TEST(Forms, DisabledOrHiddenControlsAndContainersIgnoreTheOperator) {
   EXPECT_EQ(clicks, 1);
 }
 
+// The view starts and stops its clock on what it hears; the event runs only while it should.
+TEST(Forms, ATimerRunsOnlyWhileEnabledWithAnIntervalAndTellsTheViewEachChange) {
+  struct Recorder : forms::ControlObserver {
+    std::vector<forms::Property> properties;
+    void propertyChanged(forms::Control&, forms::Property property) override { properties.push_back(property); }
+  } recorder;
+  forms::Timer timer("timer");
+  timer.setObserver(&recorder);
+  int runs = 0;
+  timer.onTimer = [&] { ++runs; };
+  timer.elapse();  // no interval yet
+  timer.setInterval(250);
+  timer.elapse();
+  timer.setEnabled(false);
+  timer.elapse();
+  timer.setEnabled(true);
+  timer.setInterval(0);
+  timer.elapse();
+  EXPECT_EQ(runs, 1);
+  using P = forms::Property;
+  EXPECT_EQ(recorder.properties, (std::vector<P>{P::Interval, P::Enabled, P::Enabled, P::Interval}));
+}
+
 // A view follows the controls: it hears each real change, and a list's tells what it did.
 TEST(Forms, TheObserverHearsEveryRealChangeAndWhatAListChangeDid) {
   using Kind = forms::ItemChange::Kind;

@@ -236,4 +236,14 @@ void PictureBox::setPicture(std::shared_ptr<const Picture> picture) {
   notify(Property::Picture);
 }
 
+void Timer::setInterval(int milliseconds) {
+  if (milliseconds == interval_) return;
+  interval_ = milliseconds;
+  notify(Property::Interval);
+}
+
+void Timer::elapse() {
+  if (enabled() && interval_ > 0) run(onTimer);
+}
+
 }  // namespace forms

@@ -23,12 +23,12 @@ struct Font {
 };
 
 enum class Kind {
-  Label, TextBox, CheckBox, ComboBox, ListBox, OptionButton, CommandButton, Frame, PictureBox, Shape, Menu
+  Label, TextBox, CheckBox, ComboBox, ListBox, OptionButton, CommandButton, Frame, PictureBox, Shape, Menu, Timer
 };
 enum class Align { Left, Center, Right };
 
 enum class Property {
-  Caption, Text, Value, Enabled, Visible, BackColor, ForeColor, Geometry, Items, ListIndex, Locked, Picture
+  Caption, Text, Value, Enabled, Visible, BackColor, ForeColor, Geometry, Items, ListIndex, Locked, Picture, Interval
 };
 
 class Control;
@@ -263,6 +263,20 @@ class PictureBox : public Control {
 
  private:
   std::shared_ptr<const Picture> picture_;
+};
+
+// Shows nothing: while it is enabled with an interval, its Timer event runs each time that
+// many milliseconds have passed. The view's clock calls elapse(); tests call it themselves.
+class Timer : public Control {
+ public:
+  explicit Timer(std::string name) : Control(std::move(name), Kind::Timer) {}
+  int interval() const { return interval_; }
+  void setInterval(int milliseconds);  // 0 stops it, as disabling it does
+  Handler onTimer;
+  void elapse();  // runs Timer only while it is enabled with an interval
+
+ private:
+  int interval_ = 0;
 };
 
 }  // namespace forms

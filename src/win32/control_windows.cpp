@@ -53,7 +53,8 @@ bool windowKind(const forms::Control& control, WindowKind& kind) {
     case Kind::Frame: kind = {kPanelClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT}; return true;
     case Kind::PictureBox: kind = {kPanelClass, WS_CLIPCHILDREN, 0}; return true;
     case Kind::Shape:
-    case Kind::Menu: return false;
+    case Kind::Menu:
+    case Kind::Timer: return false;
   }
   return false;
 }

@@ -147,6 +147,12 @@ LRESULT NativeView::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_COMMAND:
       command(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
+    case WM_TIMER:
+      // Also while a message box is up: its own loop dispatches the main window's timers.
+      if (Native* native = nativeAt(static_cast<int>(wParam)); native && !ending_ &&
+          native->control->kind() == forms::Kind::Timer)
+        static_cast<forms::Timer&>(*native->control).elapse();
+      return 0;
     case kShowModelText:
       if (Native* native = nativeAt(static_cast<int>(wParam))) sync(*native, forms::Property::Text);
       return 0;

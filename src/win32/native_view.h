@@ -59,6 +59,7 @@ class NativeView final : public forms::ControlObserver {
   void apply(Native& native, forms::Property property);
   void syncText(HWND window, const std::string& text);
   void syncMenu(forms::MenuEntry& entry, forms::Property property);
+  void runTimer(const Native& native);
   void syncItems(Native& native);
   void itemsRefilled(Native& native);
   void catchUpLists();  // lists that came into sight

@@ -24,6 +24,10 @@ void NativeView::propertyChanged(forms::Control& control, Property property) {
 }
 
 void NativeView::sync(Native& native, Property property) {
+  if (native.control->kind() == Kind::Timer) {
+    runTimer(native);
+    return;
+  }
   // What the native controls report while they are being set is the view's doing.
   const bool wasSyncing = std::exchange(syncing_, true);
   if (native.window)
@@ -78,7 +82,20 @@ void NativeView::apply(Native& native, Property property) {
     case Property::Picture:
       InvalidateRect(window, nullptr, TRUE);
       return;
+    case Property::Interval:  // a timer's, which has no window: sync runs it
+      return;
   }
+}
+
+// A timer is the main window's, under the control's id: WM_TIMER names the control. Setting
+// it again starts its interval anew, as a new interval does.
+void NativeView::runTimer(const Native& native) {
+  const auto& timer = static_cast<const forms::Timer&>(*native.control);
+  const auto id = static_cast<UINT_PTR>(kFirstControlId + indexOf_.at(&timer));
+  if (timer.enabled() && timer.interval() > 0)
+    SetTimer(main_, id, static_cast<UINT>(timer.interval()), nullptr);
+  else
+    KillTimer(main_, id);
 }
 
 // A list out of sight falls behind and catches up when it comes into sight: choosing a mod
