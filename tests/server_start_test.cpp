@@ -18,6 +18,16 @@ class ServerStartTest : public ZarnTest {
     EXPECT_EQ(zarn->lblStatus.caption(), text);
     EXPECT_EQ(zarn->lblStatus.foreColor(), colour);
   }
+  // The watch's timer as the window's clock runs it, until it stops (at most a minute);
+  // how many times it ran.
+  int tickUntilTheWatchEnds() {
+    int ticks = 0;
+    for (; zarn->tmrStartWatch.enabled() && ticks < 240; ++ticks) {
+      system.passTime(zarn->tmrStartWatch.interval());
+      zarn->tmrStartWatch.elapse();
+    }
+    return ticks;
+  }
 };
 
 TEST_F(ServerStartTest, EachStartWritesTheLineAsLastBuiltAndStartsItHidden) {
@@ -88,6 +98,54 @@ TEST_F(ServerStartTest, AStartThatFailsIsShownInRedAndTheWatchIsBounded) {
   system.startsFail = true;
   z.cmdStart_Click();
   expectStatus("Error: zarn.bat cannot be started!", colours::kError);
+}
+
+// The interpreter gets to the missing program only 2 s after the start, long after the
+// press has looked. The watch then turns the status red, and the window never waits for it.
+TEST_F(ServerStartTest, AStartThatFailsAfterThePressIsToldInRedByTheWatch) {
+  Zarn& z = prepare("valve");
+  system.remove(kGameDir + "hl.exe");
+  system.outputDelayWaits = 5;
+  z.cmdStart_Click();
+  expectStatus("Server started. Have fun!", colours::kStarted);
+  const int waits = system.waits();
+  EXPECT_GT(tickUntilTheWatchEnds(), 1) << "the failure comes after the first look";
+  expectStatus("Error: the server did not start! See zarn.log", colours::kError);
+  EXPECT_EQ(system.waits(), waits) << "each look is at once";
+}
+
+TEST_F(ServerStartTest, AServerThatRunsOnIsWatchedUntilTheLimitAndOneThatEndsWellNoLonger) {
+  Zarn& z = prepare("valve");
+  system.endDelayWaits = 1000;
+  const std::int64_t pressed = system.monotonicMilliseconds();
+  z.cmdStart_Click();
+  tickUntilTheWatchEnds();
+  const std::int64_t watched = system.monotonicMilliseconds() - pressed;
+  EXPECT_GE(watched, 15000);
+  EXPECT_LT(watched, 15000 + z.tmrStartWatch.interval());
+  expectStatus("Server started. Have fun!", colours::kStarted);
+
+  system.endDelayWaits = 2;  // ends with exit code 0 within a second
+  z.cmdStart_Click();
+  EXPECT_LE(tickUntilTheWatchEnds(), 2);
+  expectStatus("Server started. Have fun!", colours::kStarted);
+}
+
+// On a busy machine the first start's interpreter gets to its log only after the second
+// start's server holds it, and fails; the second start's status stands.
+TEST_F(ServerStartTest, ASecondStartEndsTheWatchOfTheFirst) {
+  Zarn& z = prepare("valve");
+  system.endDelayWaits = 1000;
+  system.outputDelayWaits = 5;
+  z.cmdStart_Click();
+  system.outputDelayWaits = 0;
+  z.cmdStart_Click();
+  for (int tick = 0; tick < 10; ++tick) {
+    system.passTime(z.tmrStartWatch.interval());
+    z.tmrStartWatch.elapse();
+  }
+  ASSERT_EQ(system.commandsFailed, 1) << "the first start has failed";
+  expectStatus("Server started. Have fun!", colours::kStarted);
 }
 
 TEST_F(ServerStartTest, EachRunningServerKeepsItsOwnBatchAndLog) {

@@ -56,6 +56,7 @@ class Zarn {
   forms::OptionButton optMotd{"optMotd"};
   forms::Label lblStatus{"lblStatus"};
   forms::CommandButton cmdStart{"cmdStart"};
+  forms::Timer tmrStartWatch{"tmrStartWatch"};
 
   forms::Frame frmInfo{"frmInfo"};
   forms::TextBox txtFileContents{"txtFileContents"};
@@ -226,6 +227,7 @@ class Zarn {
   void txtExtra1_LostFocus();
   void cmdCommandOK_Click();
   void cmdStart_Click();
+  void tmrStartWatch_Timer();
 
   // ---- Server configuration and welcome message -------------------------------------------
   void optServerFile_Click();
@@ -297,6 +299,9 @@ class Zarn {
   void DetectAlliesCountry(const std::string& map);
 
  private:
+  // How long a wait for another program, or the watch of a server start, gives it.
+  static constexpr std::int64_t kWaitLimitMilliseconds = 15000;
+
   platform::Platform& system_;
   bool settingsFailureReported_ = false;
   // Why the map's file, present at the last load of its class limits, could not be read;
@@ -306,6 +311,14 @@ class Zarn {
   // The runs of ripent.exe not yet seen to end, by the export they write: such an export may
   // be cut off until its run has ended.
   std::map<std::string, std::unique_ptr<platform::StartedProcess>> exportRuns_;
+  // The last server start, watched by tmrStartWatch until it fails, ends or runs past its
+  // deadline; `log` is the bare name of the file its output goes to.
+  struct WatchedStart {
+    std::unique_ptr<platform::StartedProcess> process;
+    std::string log;
+    std::int64_t deadline = 0;
+  };
+  WatchedStart watchedStart_;
 
   void DesignControls();  // zarn_design.cpp
   void WireEvents();      // zarn_design.cpp
@@ -361,6 +374,10 @@ class Zarn {
   bool ExportRunEnded(const std::string& entPath);
   // The same, once the run has ended within the wait limit.
   bool AwaitExportRun(const std::string& entPath);
+
+  // Parts of Start Server.
+  void ShowStartFailed(const std::string& log);
+  void EndStartWatch();  // the process is left running
 
   // Parts of the choice of a mod.
   void ShowModTitle();   // from liblist.gam into lblModSupport

@@ -63,6 +63,9 @@ void Zarn::DesignControls() {
   captioned(cmdStart, "Start Server").place(&frmControlCenter, 3600, 2400, 1215, kButton);
   cmdStart.toolTip = "Get the game going";
   cmdStart.setEnabled(false);
+  // Runs only while a start is watched; a short, steady look at whether it failed.
+  tmrStartWatch.setInterval(250);
+  tmrStartWatch.setEnabled(false);
 
   // Preview panel.
   captioned(frmInfo, "File Name").place(nullptr, 5040, 0, 4575, 3015);
@@ -271,7 +274,7 @@ void Zarn::DesignControls() {
            lblSturmbotSkill, cmbSturmbotSkill, cmbSturmbotClass, lblSturmbotName, txtSturmbotName,
            cmdSturmbotClear, cmdSturmbotAdd, cmdSturmbotDel, cmdSturmbotSave);
   form.add(frmMarinebotSetup, Label3, cmdMarinebotOK, frmShrikebotSetup, Label6, cmdShrikebotOK);
-  form.add(picSplash, picZARN);
+  form.add(picSplash, picZARN, tmrStartWatch);
 }
 
 void Zarn::WireEvents() {
@@ -299,6 +302,7 @@ void Zarn::WireEvents() {
   txtExtra1.onLostFocus = to(&Zarn::txtExtra1_LostFocus);
   cmdCommandOK.onClick = to(&Zarn::cmdCommandOK_Click);
   cmdStart.onClick = to(&Zarn::cmdStart_Click);
+  tmrStartWatch.onTimer = to(&Zarn::tmrStartWatch_Timer);
 
   optServerFile.onClick = to(&Zarn::optServerFile_Click);
   chkFriendlyFire.onClick = to(&Zarn::chkFriendlyFire_Click);

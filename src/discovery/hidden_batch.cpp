@@ -4,8 +4,6 @@
 #include "app/zarn.h"
 
 namespace {
-// How long a wait for another program gives it before it gives up.
-constexpr std::int64_t kWaitLimitMilliseconds = 15000;
 // Servers that may run at once, each holding its own pair of files.
 constexpr int kMostRuns = 9;
 

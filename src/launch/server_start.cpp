@@ -4,12 +4,15 @@
 #include "app/zarn.h"
 
 namespace {
-// Long enough for the interpreter to give up on a program it cannot run, short enough not
-// to keep the operator waiting on a server that runs.
-constexpr std::int64_t kStartWatchMilliseconds = 500;
+// Long enough for the interpreter to give up on a program it cannot run on an idle machine,
+// short enough not to keep the operator waiting on a server that runs; a failure that comes
+// later is caught by the watch.
+constexpr std::int64_t kStartLookMilliseconds = 500;
 }  // namespace
 
 void Zarn::cmdStart_Click() {
+  // Whatever this start comes to, an earlier one no longer speaks for the status line.
+  EndStartWatch();
   ShowOnlyPage(nullptr);
   frmInfo.setVisible(false);
   chkClassLimit.setVisible(false);
@@ -23,12 +26,33 @@ void Zarn::cmdStart_Click() {
   // The server's output goes to the temp folder; nothing keeps the server: it runs on when
   // the window closes.
   strBatchLine = quotedIfSpecial(files.batch) + " > " + quotedIfSpecial(files.log);
-  const std::unique_ptr<platform::StartedProcess> process = StartCommand(strBatchLine);
+  const std::int64_t startedAt = system_.monotonicMilliseconds();
+  std::unique_ptr<platform::StartedProcess> process = StartCommand(strBatchLine);
   if (!process) return;
-  WaitUntil([&process] { return process->hasEnded(); }, kStartWatchMilliseconds);
+  WaitUntil([&process] { return process->hasEnded(); }, kStartLookMilliseconds);
   if (process->hasFailed()) {
-    ShowStatus("Error: the server did not start! See " + bareName(files.log), colours::kError);
+    ShowStartFailed(bareName(files.log));
     return;
   }
   ShowStatus("Server started. Have fun!", colours::kStarted);
+  watchedStart_ = {std::move(process), bareName(files.log), startedAt + kWaitLimitMilliseconds};
+  tmrStartWatch.setEnabled(true);
+}
+
+// The window stays free: each look only asks whether the start has ended, and how.
+void Zarn::tmrStartWatch_Timer() {
+  if (watchedStart_.process->hasFailed())
+    ShowStartFailed(watchedStart_.log);
+  else if (!watchedStart_.process->hasEnded() && system_.monotonicMilliseconds() < watchedStart_.deadline)
+    return;
+  EndStartWatch();
+}
+
+void Zarn::ShowStartFailed(const std::string& log) {
+  ShowStatus("Error: the server did not start! See " + log, colours::kError);
+}
+
+void Zarn::EndStartWatch() {
+  tmrStartWatch.setEnabled(false);
+  watchedStart_ = {};
 }

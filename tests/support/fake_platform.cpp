@@ -12,6 +12,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr std::int64_t kFolderCreationMilliseconds = 5;
+constexpr std::int64_t kWaitMilliseconds = 80 * kFolderCreationMilliseconds;  // a wait makes 80 folders
+
 // A command line as the interpreter reads it: before an unquoted '>' the command, split
 // into words (double quotes group blanks and are dropped), after it the file that gets the
 // command's output.
@@ -108,7 +111,8 @@ class FakePlatform::Process : public platform::StartedProcess {
   Process(FakePlatform& owner, std::shared_ptr<Job> job) : owner_(owner), job_(std::move(job)) {}
   bool hasEnded() override {
     owner_.runDueJobs();
-    return job_->done && owner_.folderCreations_ >= job_->endsAt;
+    // A command that fails ends there: the interpreter runs one line.
+    return job_->done && (job_->failed || owner_.now_ >= job_->endsAt);
   }
   bool hasFailed() override { return hasEnded() && job_->failed; }
 
@@ -167,7 +171,7 @@ bool FakePlatform::exists(const std::string& windowsPath) const { return fs::exi
 
 bool FakePlatform::isHeld(const std::string& path) const {
   return isListed(held_, path) || std::any_of(jobs_.begin(), jobs_.end(), [&](const std::shared_ptr<Job>& job) {
-           return job->done && !job->failed && folderCreations_ < job->endsAt && caseFolded(job->output) == caseFolded(path);
+           return job->done && !job->failed && now_ < job->endsAt && caseFolded(job->output) == caseFolded(path);
          });
 }
 
@@ -240,6 +244,7 @@ platform::Outcome FakePlatform::deleteFile(const std::string& path) {
 
 bool FakePlatform::createFolder(const std::string& path) {
   ++folderCreations_;
+  now_ += kFolderCreationMilliseconds;
   runDueJobs();
   std::error_code error;
   return fs::create_directory(hostPath(path), error);
@@ -259,8 +264,8 @@ std::unique_ptr<platform::StartedProcess> FakePlatform::startHidden(const std::s
   if (!command.words.empty())
     if (const std::optional<std::string> text = readTextFile(command.words[0])) job->lines = splitLines(*text);
   job->output = command.output;
-  job->dueAt = folderCreations_ + 80LL * outputDelayWaits;
-  job->endsAt = job->dueAt + 80LL * endDelayWaits;
+  job->dueAt = now_ + kWaitMilliseconds * outputDelayWaits;
+  job->endsAt = job->dueAt + kWaitMilliseconds * endDelayWaits;
   jobs_.push_back(job);
   runDueJobs();
   return std::make_unique<Process>(*this, job);
@@ -268,9 +273,10 @@ std::unique_ptr<platform::StartedProcess> FakePlatform::startHidden(const std::s
 
 void FakePlatform::runDueJobs() {
   for (const auto& job : jobs_) {
-    if (job->done || folderCreations_ < job->dueAt) continue;
+    if (job->done || now_ < job->dueAt) continue;
     interpret(*job);
     job->done = true;
+    if (job->failed) ++commandsFailed;
   }
 }
 

@@ -53,20 +53,25 @@ class FakePlatform : public platform::Platform {
   void hide(const std::string& windowsPath) { hidden_.push_back(hostPath(windowsPath)); }  // `dir` passes it over
   std::string unlistableFolder;  // listing it fails, as without the right to read it
   std::deque<platform::Answer> answers;  // next message-box answers
-  int outputDelayWaits = 0;  // a started command runs after this many waits
-  int endDelayWaits = 0;     // ... and ends this many waits after that
+  // A wait lasts 400 ms of the fake's time; a started command runs after this many waits'
+  // time and ends this many waits' time after that.
+  int outputDelayWaits = 0;
+  int endDelayWaits = 0;
   bool startsFail = false;   // startHidden gives null, as when no process can be created
   bool undeletable = false;  // deleteFile fails, as for a file another process holds open
 
   // ---- What the program did ------------------------------------------------------------
   std::vector<std::string> startedCommands;  // command lines given to startHidden
   std::vector<std::string> programsRun;      // the batch files' command lines, as run
+  int commandsFailed = 0;                    // started commands that ended with a failure
   std::map<std::string, platform::CodePage> codePages;  // of each file written, by its path
   int listings = 0;                                      // calls of listFolder
   std::vector<MessageShown> messages;
   int beeps = 0;
   bool busy = false;
   int waits() const { return static_cast<int>(folderCreations_ / 80); }
+  // Time passes without the program waiting, as between two ticks of a timer.
+  void passTime(std::int64_t milliseconds) { now_ += milliseconds; }
 
   // ---- Platform ---------------------------------------------------------------------------
   std::string windowsDirectory() override { return windowsDir; }
@@ -82,7 +87,7 @@ class FakePlatform : public platform::Platform {
   bool removeFolder(const std::string& path) override;
   std::unique_ptr<platform::StartedProcess> startHidden(const std::string& commandLine) override;
   // Each folder creation of a wait takes 5 ms of fake time: a wait lasts 400 ms.
-  std::int64_t monotonicMilliseconds() override { return folderCreations_ * 5; }
+  std::int64_t monotonicMilliseconds() override { return now_; }
   platform::Answer messageBox(const std::string& text, const std::string& title, platform::MessageStyle style,
                               platform::MessageButtons buttons) override;
   void beep() override { ++beeps; }
@@ -94,7 +99,7 @@ class FakePlatform : public platform::Platform {
   struct Job {
     std::vector<std::string> lines;  // of the batch file
     std::string output;              // where the start command sends its output, if anywhere
-    long long dueAt = 0, endsAt = 0;  // folder creations
+    std::int64_t dueAt = 0, endsAt = 0;  // the fake's time
     bool done = false, failed = false;
   };
   class Process;
@@ -109,6 +114,7 @@ class FakePlatform : public platform::Platform {
   std::vector<std::filesystem::path> hidden_;
   std::vector<std::shared_ptr<Job>> jobs_;
   long long folderCreations_ = 0;
+  std::int64_t now_ = 0;  // milliseconds
 };
 
 // A picture the fake "loads": any file that begins with "BM".
