@@ -40,6 +40,7 @@ class AlliesCountryTest : public ZarnTest {
 TEST_F(AlliesCountryTest, EachMapIsExportedOnceAndItsExportScannedAgainWithoutTheTool) {
   Zarn& z = startDod();
   system.holdOpen("C:\\TEMP\\zarn.log");  // a server runs: the export takes the next pair of files
+  int hourglasses = system.hourglasses;
   detect("dod_ridge");
   expectCountry(1, 1);
   const std::string ridgeExport = "C:\\Sierra\\Half-Life\\ripent.exe -export C:\\Sierra\\Half-Life\\dod\\maps\\dod_ridge.bsp";
@@ -47,6 +48,7 @@ TEST_F(AlliesCountryTest, EachMapIsExportedOnceAndItsExportScannedAgainWithoutTh
   EXPECT_EQ(system.fileContent("C:\\TEMP\\zarn2.bat"), ridgeExport + " > C:\\TEMP\\zarn2.log\r\n");
   EXPECT_EQ(system.programsRun, std::vector<std::string>{ridgeExport});
   EXPECT_EQ(system.fileContent(kGameDir + "dod\\maps\\dod_ridge.ent"), sampleEntities("1"));
+  EXPECT_EQ(system.hourglasses, hourglasses + 1);
   EXPECT_FALSE(system.busy);
 
   detect("dod_harbour");
@@ -56,10 +58,12 @@ TEST_F(AlliesCountryTest, EachMapIsExportedOnceAndItsExportScannedAgainWithoutTh
   expectCountry(0, 1);  // an export without the key leaves both as they were
 
   system.remove(kGameDir + "ripent.exe");
+  hourglasses = system.hourglasses;
   detect("dod_ridge");
   expectCountry(1, 1);
   EXPECT_EQ(system.startedCommands.size(), 3u);
   EXPECT_TRUE(system.messages.empty());
+  EXPECT_EQ(system.hourglasses, hourglasses) << "a whole export and no run going: nothing to wait for";
 
   // A map not yet exported needs the tool: without it the program ends after saying so.
   writeDodMap(system, "dod_flak", "0");

@@ -69,6 +69,7 @@ class FakePlatform : public platform::Platform {
   std::vector<MessageShown> messages;
   int beeps = 0;
   bool busy = false;
+  int hourglasses = 0;  // times the hourglass went up
   int waits() const { return static_cast<int>(folderCreations_ / 80); }
   // Time passes without the program waiting, as between two ticks of a timer.
   void passTime(std::int64_t milliseconds) { now_ += milliseconds; }
@@ -91,7 +92,10 @@ class FakePlatform : public platform::Platform {
   platform::Answer messageBox(const std::string& text, const std::string& title, platform::MessageStyle style,
                               platform::MessageButtons buttons) override;
   void beep() override { ++beeps; }
-  void setBusy(bool isBusy) override { busy = isBusy; }
+  void setBusy(bool isBusy) override {
+    if (isBusy && !busy) ++hourglasses;
+    busy = isBusy;
+  }
   std::shared_ptr<const forms::Picture> loadPicture(const std::string& path) override;
   [[noreturn]] void endProgram() override { throw ProgramEnded{}; }
 
