@@ -1,9 +1,10 @@
 # A game folder whose path holds & and a blank and a letter outside ASCII, a mod folder
 # with &, and extra parameters with % & | > ^ inside and outside quotes: the stand-in server
 # receives exactly the line the preview showed, and nothing else runs. A start whose server
-# program is missing is shown in red; Start Server twice, while the first server still
-# runs, starts a second one. The right mouse button on Command Line opens the page. At the
-# end zarn.ini names the game folder of the other scenarios again.
+# program is missing is shown in red, and so is one whose server fails after the press has
+# shown it green; Start Server twice, while the first server still runs, starts a second
+# one. The right mouse button on Command Line opens the page. At the end zarn.ini names the
+# game folder of the other scenarios again.
 
 # Windows texts as zarn.ini and the stand-in's record hold them: the ANSI code page, 1252.
 odd_dir='C:\Games & More\H'$'\xe4''lf-Life\'
@@ -80,6 +81,22 @@ SCRIPT
     expect_ink special-characters lblStatus "$(tail -n 1 "$scripts/special-characters-missing.txt")" '#FF1111' || true
   fi
   mv "$odd_game/hl.exe.away" "$odd_game/hl.exe"
+  # A server that fails once the press has returned green: it runs until the driver takes
+  # hold.txt away, then ends with a failure, and the watch turns the status red.
+  : >"$odd_game/hold.txt"
+  : >"$odd_game/fails.txt"
+  if drive special-characters-fails-later <<SCRIPT
+attach
+click cmdStart
+expect lblStatus text "Server started. Have fun!"
+remove $(word "$(utf8 "${odd_dir}hold.txt")")
+expect lblStatus text "Error: the server did not start! See zarn.log"
+geometry lblStatus
+SCRIPT
+  then
+    expect_ink special-characters lblStatus "$(tail -n 1 "$scripts/special-characters-fails-later.txt")" '#FF1111' || true
+  fi
+  rm -f "$odd_game/hold.txt" "$odd_game/fails.txt" "$odd_game/started.txt"
   # The stand-ins run on, as servers do, until hold.txt goes.
   : >"$odd_game/hold.txt"
   if drive special-characters-twice <<SCRIPT

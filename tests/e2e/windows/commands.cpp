@@ -216,15 +216,26 @@ void repaint(ZarnWindow& zarn, const Arguments& a) {
   RedrawWindow(zarn.main(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
+std::wstring widePath(const std::string& utf8) {
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
+  std::wstring path(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, path.data(), length);
+  return path;
+}
+
 // Another program's handle on the file, shared with no one, kept until the driver ends.
 void hold(ZarnWindow&, const Arguments& a) {
   requireCount(a, 1, "hold <file>");
-  const int length = MultiByteToWideChar(CP_UTF8, 0, a[0].c_str(), -1, nullptr, 0);
-  std::wstring path(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, a[0].c_str(), -1, path.data(), length);
-  if (CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr) ==
+  if (CreateFileW(widePath(a[0]).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr) ==
       INVALID_HANDLE_VALUE)
     throw Failure("cannot open " + a[0] + " (error " + std::to_string(GetLastError()) + ")");
+}
+
+// A stand-in runs on while its marker file lies beside it; taking it away lets it end.
+void removeFile(ZarnWindow&, const Arguments& a) {
+  requireCount(a, 1, "remove <file>");
+  if (!DeleteFileW(widePath(a[0]).c_str()))
+    throw Failure("cannot delete " + a[0] + " (error " + std::to_string(GetLastError()) + ")");
 }
 
 void timed(ZarnWindow& zarn, const Arguments& a) {
@@ -251,7 +262,8 @@ const std::map<std::string, Command>& commands() {
       {"close", [](ZarnWindow& z, const Arguments& a) { requireCount(a, 0, "close"); z.deliver(z.main(), WM_CLOSE, 0, 0); }},
       {"type", typeInto}, {"pick", pick}, {"dblclick", doubleClick}, {"click", click},
       {"menu", menu}, {"answer", answer}, {"expect", expect}, {"print", print}, {"ended", ended},
-      {"geometry", geometry}, {"repaint", repaint}, {"hold", hold}, {"timed", timed},
+      {"geometry", geometry}, {"repaint", repaint}, {"hold", hold}, {"remove", removeFile},
+      {"timed", timed},
   };
   return table;
 }

@@ -1,7 +1,8 @@
 // A stand-in for the game's hl.exe and hlds.exe: it notes the command line it was started
 // with as one line of started.txt beside itself, so that a test can check what zarn started.
 // While a file hold.txt lies beside it, it keeps running (at most a minute), as a server
-// does.
+// does. With a file fails.txt beside it, it then ends with exit code 1, as a server that
+// fails.
 #include <windows.h>
 
 #include <string>
@@ -26,5 +27,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const std::string hold = folder + "hold.txt";
   for (int step = 0; step < kMostHeldSteps && GetFileAttributesA(hold.c_str()) != INVALID_FILE_ATTRIBUTES; ++step)
     Sleep(kHeldStepMilliseconds);
-  return ok ? 0 : 1;
+  const bool fails = GetFileAttributesA((folder + "fails.txt").c_str()) != INVALID_FILE_ATTRIBUTES;
+  return ok && !fails ? 0 : 1;
 }

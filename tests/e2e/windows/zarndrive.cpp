@@ -35,6 +35,7 @@
 //   repaint                      have the whole window drawn again
 //   hold <file>                  open the file without sharing it, as another program that
 //                                holds it does, until the driver ends
+//   remove <file>                delete the file (a stand-in's marker)
 //   timed <command> <argument>...
 //                                run the command, wait until the window is painted and print
 //                                the milliseconds that took (for the benchmark)
