@@ -312,7 +312,7 @@ class Zarn {
   // be cut off until its run has ended.
   std::map<std::string, std::unique_ptr<platform::StartedProcess>> exportRuns_;
   // The last server start, watched by tmrStartWatch until it fails, ends or runs past its
-  // deadline; `log` is the bare name of the file its output goes to.
+  // deadline; `log` is the file its output goes to (empty while none is watched).
   struct WatchedStart {
     std::unique_ptr<platform::StartedProcess> process;
     std::string log;

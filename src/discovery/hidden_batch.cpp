@@ -31,6 +31,9 @@ Zarn::BatchFiles Zarn::WriteBatchFiles(const std::string& batchFolder,
   std::string firstUnwritten, firstError;
   for (int number = 1; number <= kMostRuns; ++number) {
     const BatchFiles files{batchFolder + numbered(strBatchFileName, number), strTempDir + numbered(strListFileName, number)};
+    // On a busy machine a start's interpreter opens its log some time after the start: until
+    // that start is seen to end, its pair is its own.
+    if (files.log == watchedStart_.log && !watchedStart_.process->hasEnded()) continue;
     std::string error, unwritten;
     // The log first: the batch's line may name it.
     if (!WriteTextFileQuietly(files.log, {}, error))
@@ -39,7 +42,7 @@ Zarn::BatchFiles Zarn::WriteBatchFiles(const std::string& batchFolder,
       unwritten = files.batch;
     else
       return files;
-    if (number == 1) {
+    if (firstUnwritten.empty()) {
       firstUnwritten = unwritten;
       firstError = error;
     }

@@ -11,8 +11,6 @@ constexpr std::int64_t kStartLookMilliseconds = 500;
 }  // namespace
 
 void Zarn::cmdStart_Click() {
-  // Whatever this start comes to, an earlier one no longer speaks for the status line.
-  EndStartWatch();
   ShowOnlyPage(nullptr);
   frmInfo.setVisible(false);
   chkClassLimit.setVisible(false);
@@ -22,6 +20,8 @@ void Zarn::cmdStart_Click() {
   // batch holds it as the interpreter must read it to hand the server exactly that.
   const std::string line = literalOutsideQuotes(strCommandText);
   const BatchFiles files = WriteBatchFiles(strHalfLifeDir, [&line](const std::string&) { return line; });
+  // Whatever this start comes to, an earlier one no longer speaks for the status line.
+  EndStartWatch();
   if (files.batch.empty()) return;
   // The server's output goes to the temp folder; nothing keeps the server: it runs on when
   // the window closes.
@@ -31,11 +31,11 @@ void Zarn::cmdStart_Click() {
   if (!process) return;
   WaitUntil([&process] { return process->hasEnded(); }, kStartLookMilliseconds);
   if (process->hasFailed()) {
-    ShowStartFailed(bareName(files.log));
+    ShowStartFailed(files.log);
     return;
   }
   ShowStatus("Server started. Have fun!", colours::kStarted);
-  watchedStart_ = {std::move(process), bareName(files.log), startedAt + kWaitLimitMilliseconds};
+  watchedStart_ = {std::move(process), files.log, startedAt + kWaitLimitMilliseconds};
   tmrStartWatch.setEnabled(true);
 }
 
@@ -49,7 +49,7 @@ void Zarn::tmrStartWatch_Timer() {
 }
 
 void Zarn::ShowStartFailed(const std::string& log) {
-  ShowStatus("Error: the server did not start! See " + log, colours::kError);
+  ShowStatus("Error: the server did not start! See " + bareName(log), colours::kError);
 }
 
 void Zarn::EndStartWatch() {
