@@ -6,6 +6,12 @@ namespace {
 
 using Events = std::vector<std::string>;
 
+// What a view hears of the controls it observes.
+struct PropertyRecorder : forms::ControlObserver {
+  std::vector<forms::Property> properties;
+  void propertyChanged(forms::Control&, forms::Property property) override { properties.push_back(property); }
+};
+
 TEST(Forms, ATextChangeRunsChangeOnlyWhenRealNestedAsItComesAndLockedToTheOperator) {
   forms::TextBox box("box");
   Events seen;
@@ -101,10 +107,7 @@ TEST(Forms, DisabledOrHiddenControlsAndContainersIgnoreTheOperator) {
 
 // The view starts and stops its clock on what it hears; the event runs only while it should.
 TEST(Forms, ATimerRunsOnlyWhileEnabledWithAnIntervalAndTellsTheViewEachChange) {
-  struct Recorder : forms::ControlObserver {
-    std::vector<forms::Property> properties;
-    void propertyChanged(forms::Control&, forms::Property property) override { properties.push_back(property); }
-  } recorder;
+  PropertyRecorder recorder;
   forms::Timer timer("timer");
   timer.setObserver(&recorder);
   int runs = 0;
@@ -126,11 +129,10 @@ TEST(Forms, ATimerRunsOnlyWhileEnabledWithAnIntervalAndTellsTheViewEachChange) {
 TEST(Forms, TheObserverHearsEveryRealChangeAndWhatAListChangeDid) {
   using Kind = forms::ItemChange::Kind;
   using P = forms::Property;
-  struct Recorder : forms::ControlObserver {
-    std::vector<P> properties;
+  struct Recorder : PropertyRecorder {
     std::vector<std::pair<Kind, int>> listChanges;
     void propertyChanged(forms::Control& control, P property) override {
-      properties.push_back(property);
+      PropertyRecorder::propertyChanged(control, property);
       if (property != P::Items) return;
       const forms::ItemChange& change = dynamic_cast<forms::ItemList&>(control).lastChange();
       listChanges.emplace_back(change.kind, change.index);

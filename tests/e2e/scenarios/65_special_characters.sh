@@ -32,6 +32,13 @@ wait_for_lines() {
   done
 }
 
+# start_told_red <run>: drives the lines on stdin, after which the status must tell the
+# failed start, drawn in red.
+start_told_red() {
+  { cat; printf '%s\n' 'expect lblStatus text "Error: the server did not start! See zarn.log"' 'geometry lblStatus'; } |
+    drive "$1" && expect_ink special-characters lblStatus "$(tail -n 1 "$scripts/$1.txt")" '#FF1111'
+}
+
 odd_results() {
   expect_file special-characters "$odd_game/started.txt" "$odd_line" "$odd_line"
   expect_file special-characters "$odd_game/zarn.bat" "$odd_batch"
@@ -71,31 +78,18 @@ expect cmdStart enabled yes
 SCRIPT
 then
   mv "$odd_game/hl.exe" "$odd_game/hl.exe.away"
-  if drive special-characters-missing <<SCRIPT
-attach
-click cmdStart
-expect lblStatus text "Error: the server did not start! See zarn.log"
-geometry lblStatus
-SCRIPT
-  then
-    expect_ink special-characters lblStatus "$(tail -n 1 "$scripts/special-characters-missing.txt")" '#FF1111' || true
-  fi
+  start_told_red special-characters-missing <<<$'attach\nclick cmdStart' || true
   mv "$odd_game/hl.exe.away" "$odd_game/hl.exe"
   # A server that fails once the press has returned green: it runs until the driver takes
   # hold.txt away, then ends with a failure, and the watch turns the status red.
   : >"$odd_game/hold.txt"
   : >"$odd_game/fails.txt"
-  if drive special-characters-fails-later <<SCRIPT
+  start_told_red special-characters-fails-later <<SCRIPT || true
 attach
 click cmdStart
 expect lblStatus text "Server started. Have fun!"
 remove $(word "$(utf8 "${odd_dir}hold.txt")")
-expect lblStatus text "Error: the server did not start! See zarn.log"
-geometry lblStatus
 SCRIPT
-  then
-    expect_ink special-characters lblStatus "$(tail -n 1 "$scripts/special-characters-fails-later.txt")" '#FF1111' || true
-  fi
   rm -f "$odd_game/hold.txt" "$odd_game/fails.txt" "$odd_game/started.txt"
   # The stand-ins run on, as servers do, until hold.txt goes.
   : >"$odd_game/hold.txt"
